@@ -6,7 +6,7 @@ root=${1:-$(cd "$(dirname "$0")/.." && pwd)}
 cd "$root"
 
 hits=$(grep -rnE --include='*.h' --include='*.hpp' --include='*.cpp' --include='*.cc' \
-  '^[[:space:]]*#[[:space:]]*include[[:space:]]*[<"](Qt[A-Za-z]*/|Q[A-Z][A-Za-z]*(\.h)?[>"]|q[a-z0-9_]+\.h>)' \
+  '^[[:space:]]*#[[:space:]]*include[[:space:]]*[<"](Qt[A-Za-z]*(/[^>"]*)?[>"]|Q[A-Z][A-Za-z]*(\.h)?[>"]|q[a-z0-9_]+\.h>)' \
   src tools tests bench fuzz 2>/dev/null | grep -vE '^[^:]*/qt/' || true)
 
 if [[ -n "$hits" ]]; then

@@ -21,29 +21,29 @@ std::optional<QuestionStyle> StandardQuestionStyle(int question) {
   }
 }
 
-void ShowFault(MessageHost& host, int fault, void* owner) {
+void ShowFault(MessageHost& host, int fault, MessageOwner owner) {
   CError_Mess mess;
-  ShowFault(host, fault, mess.ErrorCaption(fault), owner);
+  ShowFaultWithCaption(host, fault, mess.ErrorCaption(fault).c_str(), owner);
 }
 
-void ShowFault(MessageHost& host, int fault, const std::string& caption, void* owner) {
-  host.Show({OrEmpty(GetFault(fault)), caption, MessageButtons::Ok, MessageIcon::Error, owner});
+void ShowFaultWithCaption(MessageHost& host, int fault, const char* caption, MessageOwner owner) {
+  host.Show({OrEmpty(GetFault(fault)), OrEmpty(caption), MessageButtons::Ok, MessageIcon::Error, owner});
 }
 
-MessageAnswer ShowQuestion(MessageHost& host, int question, QuestionStyle style, void* owner) {
+MessageAnswer ShowQuestion(MessageHost& host, int question, QuestionStyle style, MessageOwner owner) {
   CError_Mess mess;
   return host.Show({OrEmpty(GetMessage(question)), mess.QuestionCaption(question), style.buttons, style.icon, owner});
 }
 
-MessageAnswer ShowQuestion(MessageHost& host, int question, void* owner) {
+MessageAnswer ShowQuestion(MessageHost& host, int question, MessageOwner owner) {
   const auto style = StandardQuestionStyle(question);
   assert(style && "question without a standard style: pass its style");
   return ShowQuestion(host, question, style.value_or(QuestionStyle{MessageButtons::OkCancel, MessageIcon::Question}),
                       owner);
 }
 
-void ShowInformation(MessageHost& host, const std::string& text, const std::string& caption, void* owner) {
-  host.Show({text, caption, MessageButtons::Ok, MessageIcon::Information, owner});
+void ShowInformation(MessageHost& host, const char* text, const char* caption, MessageOwner owner) {
+  host.Show({OrEmpty(text), OrEmpty(caption), MessageButtons::Ok, MessageIcon::Information, owner});
 }
 
 } // namespace kx700

@@ -20,16 +20,17 @@ std::optional<QuestionStyle> StandardQuestionStyle(int question);
 
 // Fault `fault`: its text, caption "Fout <n>", OK, error icon. An unfilled
 // text shows as an empty text.
-void ShowFault(MessageHost& host, int fault, void* owner = nullptr);
+void ShowFault(MessageHost& host, int fault, MessageOwner owner = {});
 // Fault text `fault` under a caption of the caller's own ("Error 2a").
-void ShowFault(MessageHost& host, int fault, const std::string& caption, void* owner = nullptr);
+void ShowFaultWithCaption(MessageHost& host, int fault, const char* caption, MessageOwner owner = {});
 
 // Question `question`: its text and caption "Aandacht <n>" with the given style.
-MessageAnswer ShowQuestion(MessageHost& host, int question, QuestionStyle style, void* owner = nullptr);
+MessageAnswer ShowQuestion(MessageHost& host, int question, QuestionStyle style, MessageOwner owner = {});
 // The same with the question's standard style; the question must have one.
-MessageAnswer ShowQuestion(MessageHost& host, int question, void* owner = nullptr);
+MessageAnswer ShowQuestion(MessageHost& host, int question, MessageOwner owner = {});
 
-// A success or information box with a caption of the caller's own.
-void ShowInformation(MessageHost& host, const std::string& text, const std::string& caption, void* owner = nullptr);
+// A success or information box with a caption of the caller's own. Texts the
+// active language leaves unfilled (null) show as empty texts.
+void ShowInformation(MessageHost& host, const char* text, const char* caption, MessageOwner owner = {});
 
 } // namespace kx700

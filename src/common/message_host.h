@@ -8,6 +8,12 @@ enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
 enum class MessageIcon { None, Error, Question, Exclamation, Information };
 enum class MessageAnswer { Ok, Cancel, Yes, No };
 
+// The window a box belongs to (a QWidget in the program); none by default.
+struct MessageOwner {
+  void* window = nullptr;
+  bool operator==(const MessageOwner&) const = default;
+};
+
 // One message box. Text and caption are code page 1252, as the text tables
 // hold them.
 struct MessageBoxRequest {
@@ -15,9 +21,7 @@ struct MessageBoxRequest {
   std::string caption;
   MessageButtons buttons = MessageButtons::Ok;
   MessageIcon icon = MessageIcon::None;
-  // The window the box belongs to (a QWidget* in the program), or null for a
-  // box without owner.
-  void* owner = nullptr;
+  MessageOwner owner;
 };
 
 // Shows message boxes. The core builds every text and caption and asks here;

@@ -1,9 +1,9 @@
 #include "common/text_helpers.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
 
+#include "common/string_format.h"
 #include "common/text_tables.h"
 
 namespace kx700 {
@@ -12,28 +12,18 @@ namespace {
 // The text of a view: up to its first NUL.
 std::string_view TextOf(std::string_view view) { return view.substr(0, std::min(view.find('\0'), view.size())); }
 
-template <typename... Args>
-std::string Format(const char* format, Args... args) {
-  const int length = std::snprintf(nullptr, 0, format, args...);
-  if (length <= 0) return {};
-  std::string out(static_cast<std::size_t>(length) + 1, '\0');
-  std::snprintf(out.data(), out.size(), format, args...);
-  out.resize(static_cast<std::size_t>(length));
-  return out;
-}
-
 } // namespace
 
 std::string FormatDayMonthYear(int day, int month, int year) {
   if (month < 1 || month > 12) return {};
-  return Format("%d %s %02d", day, OrEmpty(GetText(10 + month)), year);
+  return StringPrintf("%d %s %02d", day, OrEmpty(GetText(10 + month)), year);
 }
 
 std::string FormatToday(const LocalDateTime& today) {
   int year = today.year - 1900;
   if (year >= 100) year -= 100;
   const int monthIndex = today.month - 1;
-  return Format("%02d %s %02d", today.day, OrEmpty(GetText(11 + monthIndex)), year);
+  return StringPrintf("%02d %s %02d", today.day, OrEmpty(GetText(11 + monthIndex)), year);
 }
 
 std::string FormatToday(const Clock& clock) { return FormatToday(clock.Now()); }

@@ -21,7 +21,7 @@ public:
       auto text = Utf8ToCp1252(entry.utf8);
       // The sources are constant data of this program: a number out of range
       // or a character the code page lacks is a build fault, not user input.
-      if (entry.number < 0 || entry.number >= Size || !text) {
+      if (entry.number < 0 || entry.number >= Size || !text || entries_[static_cast<std::size_t>(entry.number)]) {
         std::fprintf(stderr, "text table: bad entry %d\n", entry.number);
         std::abort();
       }

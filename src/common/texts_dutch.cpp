@@ -4,6 +4,7 @@
 namespace kx700::text_data {
 namespace {
 
+// clang-format off
 constexpr Entry kTexts[] = {
     {1, "Bent u zeker?"},
     {2, "Configuratie verzenden"},
@@ -267,6 +268,7 @@ constexpr Entry kFaults[] = {
     {41, "Het maximum aantal te definiëren acties werd bereikt."},
     {42, "De evacuatie reactie tijd is te hoog. Maximum 4 min."},
 };
+// clang-format on
 
 } // namespace
 

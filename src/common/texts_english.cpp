@@ -5,6 +5,7 @@
 namespace kx700::text_data {
 namespace {
 
+// clang-format off
 constexpr Entry kTexts[] = {
     {1, "Are you sure?"},
     {2, "Send configuration"},
@@ -93,6 +94,7 @@ constexpr Entry kFaults[] = {
     {20, "There is no parameter transfer."},
     {21, "The file has been created with a more recent version of PC-Zenvik."},
 };
+// clang-format on
 
 } // namespace
 

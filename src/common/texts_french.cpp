@@ -5,6 +5,7 @@
 namespace kx700::text_data {
 namespace {
 
+// clang-format off
 constexpr Entry kTexts[] = {
     {1, "Êtes-vous certain?"},
     {2, "Envoyer la configuration"},
@@ -71,7 +72,7 @@ constexpr Entry kTexts[] = {
     {65, "Avec barrière zener"},
     {66, "Inactif"},
     {67, "Actif"},
-    {68, "Evac. temporisée autorisée:"},
+    {68, "Alarme temporisée autorisée:"},
     {69, "OUI"},
     {70, "NON"},
     {71, "Temps d'intervention"},
@@ -88,8 +89,8 @@ constexpr Entry kTexts[] = {
     {82, "fail safe"},
     {83, "Aucun"},
     {84, "Alerte"},
-    {85, "Evacuation - Silence"},
-    {86, "Evacuation - Reset"},
+    {85, "Alarme - Silence"},
+    {86, "Alarme - Reset"},
     {87, "Etat"},
     {88, "Feu"},
     {89, "ASSERVISSEMENTS"},
@@ -102,8 +103,8 @@ constexpr Entry kTexts[] = {
     {96, "Backbeep"},
     {97, "Code d'exploitation"},
     {98, "NON ACTIF"},
-    {99, "Temps de commutation évacuation directe"},
-    {100, "Temps de réaction évacuation"},
+    {99, "Temps de commutation alarme directe"},
+    {100, "Temps de réaction alarme"},
     {101, "Passage heure d'été/d'hiver"},
     {102, "Coordonnées"},
     {103, "Installation"},
@@ -155,8 +156,8 @@ constexpr Entry kTexts[] = {
     {149, "Réglage de la langue"},
     {150, "Tableaux répétiteurs"},
     {151, "Sortie sirène surveillée"},
-    {152, "Evacuation"},
-    {153, "EVACUATION"},
+    {152, "Alarme"},
+    {153, "ALARME"},
     {154, "Thermique 90°"},
     {155, "Optique"},
     {156, "Thermovélocimétrique"},
@@ -197,13 +198,13 @@ constexpr Entry kTexts[] = {
     {191, "START-STOP sirènes"},
     {192, "HORS SERVICE sirènes"},
     {193, "Alerte seule"},
-    {194, "Alerte et évacuation"},
-    {195, "Evacuation - Sirènes"},
-    {196, "Evacuation - Reset et Silence"},
+    {194, "Alerte et alarme"},
+    {195, "Alarme - Sirènes"},
+    {196, "Alarme - Reset et Silence"},
     {197, "Sirène"},
     {198, "Commute uniquement 'temporisé'."},
     {199, "Commute 'Direct et temporisé'."},
-    {200, "Evacuation temporisée"},
+    {200, "Alarme temporisée"},
     {201, "Reset 'storingen' automatisch"},
 };
 
@@ -268,6 +269,7 @@ constexpr Entry kFaults[] = {
     {41, "Le nombre maximum d'actions est atteint."},
     {42, "De evacuatie reactie tijd is te hoog. Maximum 4 minuten."},
 };
+// clang-format on
 
 } // namespace
 

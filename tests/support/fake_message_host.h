@@ -17,7 +17,7 @@ public:
     std::string caption; // UTF-8
     MessageButtons buttons;
     MessageIcon icon;
-    void* owner;
+    MessageOwner owner;
   };
 
   // Queues the answer to the next box.

@@ -44,7 +44,7 @@ MessageAnswer DismissAnswer(MessageButtons buttons) {
 
 MessageAnswer QtMessageHost::Show(const MessageBoxRequest& request) {
   QMessageBox box(IconOf(request.icon), ToQString(request.caption), ToQString(request.text), ButtonsOf(request.buttons),
-                  static_cast<QWidget*>(request.owner));
+                  WindowOf(request.owner));
   box.setTextFormat(Qt::PlainText);
   switch (box.exec()) {
     case QMessageBox::Ok: return MessageAnswer::Ok;

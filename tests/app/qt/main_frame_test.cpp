@@ -4,6 +4,8 @@
 
 #include <QTest>
 
+#include <cstdlib>
+
 namespace kx700 {
 namespace {
 

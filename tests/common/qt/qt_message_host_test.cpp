@@ -59,7 +59,9 @@ TEST(QtMessageHost, ShowsTextCaptionButtonsAndIconAndReturnsTheChoice) {
     const MessageAnswer answer = host.Show({"Instellen van de seri\xEBle poort mislukt.\nTweede regel",
                                             "D\xE9"
                                             "faut 6",
-                                            c.buttons, c.icon, nullptr});
+                                            c.buttons,
+                                            c.icon,
+                                            {}});
     EXPECT_TRUE(checked);
     EXPECT_EQ(answer, c.answer);
   }
@@ -75,7 +77,7 @@ TEST(QtMessageHost, EscapeGivesCancelOrNo) {
   for (auto [buttons, expected] : cases) {
     QtMessageHost host;
     WhenBoxShows([](QMessageBox& box) { QTest::keyClick(&box, Qt::Key_Escape); });
-    EXPECT_EQ(host.Show({"?", "Aandacht 1", buttons, MessageIcon::Question, nullptr}), expected);
+    EXPECT_EQ(host.Show({"?", "Aandacht 1", buttons, MessageIcon::Question, {}}), expected);
   }
 }
 
@@ -88,7 +90,7 @@ TEST(QtMessageHost, BoxBelongsToItsOwner) {
     parent = box.parentWidget();
     box.accept();
   });
-  host.Show({"text", "caption", MessageButtons::Ok, MessageIcon::Information, &owner});
+  host.Show({"text", "caption", MessageButtons::Ok, MessageIcon::Information, OwnerOf(&owner)});
   EXPECT_EQ(parent, &owner);
 }
 
