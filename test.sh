@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test: the full
 # suite (warnings are errors), then the core tests under AddressSanitizer and
-# UndefinedBehaviorSanitizer.
+# UndefinedBehaviorSanitizer, then each fuzz target for a short time.
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -25,5 +25,8 @@ cmake -S . -B build/asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKX700_WERROR=ON -DK
 cmake --build build/asan -j "$jobs"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir build/asan --output-on-failure -j "$jobs"
+
+step "fuzz targets (clang, AddressSanitizer, UndefinedBehaviorSanitizer)"
+./scripts/run-fuzzers.sh
 
 step "all tests passed"
