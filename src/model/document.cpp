@@ -1,5 +1,6 @@
 #include "model/document.h"
 
+#include "model/checks.h"
 #include "model/configuration_file.h"
 
 namespace kx700 {
@@ -23,6 +24,10 @@ bool CPc_kx700Doc::ReadFile(const std::string& path, MessageHost& host) {
 
 bool CPc_kx700Doc::WriteFile(const std::string& path, MessageHost& host) const {
   return SaveConfigurationFile(path, *this, GetConfigurationVersion(), host);
+}
+
+bool CPc_kx700Doc::CheckParameters(MessageHost& host) {
+  return ConfigurationChecks(*this, GetConfigurationVersion(), host).CheckParameters();
 }
 
 std::size_t CPc_kx700Doc::GetParameterSize() const {

@@ -92,6 +92,10 @@ public:
   // nothing was written.
   bool WriteFile(const std::string& path, MessageHost& host) const;
 
+  // Checks the configuration before it is sent, tidying it and setting its
+  // checksums; false (shown through `host`) at the first finding.
+  bool CheckParameters(MessageHost& host);
+
   // True when the document holds configuration data.
   bool UpdateEmptyFlag() const { return HoldsData(); }
 
