@@ -105,7 +105,7 @@ BlockStreamIterator::Block BlockStreamIterator::GetNextBlock(bool reset) {
 std::size_t GetParameterSize(const Configuration& configuration, bool extended) {
   std::size_t size = CentralRecord::kSize + LoopRecord::kSize * configuration.loops.size() +
                      ControlRecord::kSize * configuration.controls.size();
-  if (extended) size += RelayTextRecord::kSize * configuration.relayTexts.size() + sizeof(FixedBlocks);
+  if (extended) size += RelayTextRecord::kSize * configuration.relayTexts.size() + kFixedBlocksSize;
   return size;
 }
 
@@ -159,6 +159,7 @@ bool ParameterImageDecoder::PutReceivedData(bool reset, std::span<const std::uin
   if (reset) {
     headerPending_ = false;
     endSeen_ = false;
+    recordCut_ = false;
     position_ = 0;
     length_ = 0;
     type_ = BlockType::End;
@@ -172,6 +173,7 @@ bool ParameterImageDecoder::PutReceivedData(bool reset, std::span<const std::uin
     }
     if (headerPending_) {
       headerPending_ = false;
+      if (position_ != 0) recordCut_ = true; // a header inside a record: that record is lost
       position_ = 0;
       type_ = BlockTypeFromTag(byte, length_);
       endSeen_ = byte == 'E';

@@ -88,14 +88,16 @@ public:
   // same block is ignored.
   bool PutReceivedData(bool reset, std::span<const std::uint8_t> data);
 
-  // The end header was seen with no record or header left half-way.
-  bool Complete() const { return endSeen_ && position_ == 0 && !headerPending_; }
+  // The end header was seen, and no record was cut off by a header and no
+  // header is left half-way.
+  bool Complete() const { return endSeen_ && !recordCut_ && !headerPending_; }
 
 private:
   Configuration& into_;
   std::array<std::uint8_t, kBlockBufferSize> buffer_{};
   bool headerPending_ = false;
   bool endSeen_ = false;
+  bool recordCut_ = false;
   std::size_t position_ = 0;
   std::size_t length_ = 0;
   BlockType type_ = BlockType::End;

@@ -79,7 +79,8 @@ std::string DescribeUnsavable(BlockType type, std::span<const std::uint8_t> byte
       std::copy(bytes.begin(), bytes.end(), r.bytes.begin());
       const int kind = r.ModuleKind();
       const char* module = (kind >= 0 && kind <= 2) ? OrEmpty(GetText(116 + kind)) : "";
-      return StringPrintf("%s > %s: %d %s\n\n%s", parameters, OrEmpty(GetText(115)), r.Sequence(), module, fault);
+      return StringPrintf("%s > %s: %d %s %d\n\n%s", parameters, OrEmpty(GetText(115)), r.Sequence(), module,
+                          r.CardAddress(), fault);
     }
     case BlockType::Central: return StringPrintf("%s > %s\n\n%s", parameters, OrEmpty(GetText(29)), fault);
     default:
@@ -102,20 +103,28 @@ bool WriteAll(int fd, std::span<const std::uint8_t> bytes) {
 // target, so that a failure at any point leaves the old file whole.
 bool ReplaceFile(const std::filesystem::path& target, std::span<const std::uint8_t> bytes) {
   namespace fs = std::filesystem;
-  const fs::path dir = target.has_parent_path() ? target.parent_path() : fs::path(".");
-  int fd = -1;
-  fs::path temp;
-  for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-    temp = dir / StringPrintf(".%s.%d.%d.tmp", target.filename().c_str(), static_cast<int>(::getpid()), attempt);
-    fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0 && errno != EEXIST) return false;
-  }
-  if (fd < 0) return false;
-
   struct stat existing {};
-  bool ok = WriteAll(fd, bytes);
-  if (ok && ::stat(target.c_str(), &existing) == 0) ok = ::fchmod(fd, existing.st_mode & 07777) == 0;
-  ok = ok && ::fsync(fd) == 0;
+  const bool exists = ::stat(target.c_str(), &existing) == 0;
+  // Renaming needs only the folder's permission: a file the user may not
+  // write stays as it is, as it would when written in place.
+  if (exists && ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) return false;
+
+  const fs::path dir = target.has_parent_path() ? target.parent_path() : fs::path(".");
+  std::string temp = (dir / ".kx700-save-XXXXXX").string();
+  const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
+  if (fd < 0) return false;
+  // The copy gets the old file's mode and group before any data is in it;
+  // where that is not allowed the file keeps the defaults.
+  const mode_t umaskNow = ::umask(0);
+  ::umask(umaskNow);
+  if (::fchmod(fd, exists ? (existing.st_mode & 07777) : (0666 & ~umaskNow)) != 0) {
+    // keeps the private mode of a fresh temporary file
+  }
+  if (exists && ::fchown(fd, static_cast<uid_t>(-1), existing.st_gid) != 0) {
+    // keeps the saver's group
+  }
+
+  bool ok = WriteAll(fd, bytes) && ::fsync(fd) == 0;
   ok = (::close(fd) == 0) && ok;
   ok = ok && ::rename(temp.c_str(), target.c_str()) == 0;
   if (!ok) {
@@ -254,6 +263,13 @@ std::optional<Configuration> ReadConfigurationFile(std::span<const std::uint8_t>
 }
 
 bool CheckSavable(const Configuration& configuration, const VersionTriple& effective, MessageHost& host) {
+  // A version that this program would refuse on opening is not written.
+  const auto inRange = [](int v) { return v >= 0 && v <= 127; };
+  if (effective.major != 1 || !inRange(effective.minor) || !inRange(effective.third) ||
+      effective.third > kProgramVersion.minor) {
+    ShowFault(host, 17);
+    return false;
+  }
   BlockStreamIterator blocks(configuration, HasExtendedRecords(effective));
   for (auto block = blocks.GetNextBlock(true); !block.bytes.empty(); block = blocks.GetNextBlock()) {
     if (std::find(block.bytes.begin(), block.bytes.end(), kBlockHeaderMark) != block.bytes.end()) {
@@ -271,7 +287,8 @@ bool CheckSavable(const Configuration& configuration, const VersionTriple& effec
 
 std::optional<Configuration> OpenConfigurationFile(const std::string& path, const PanelVersionSource* panel,
                                                    MessageHost& host) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  // Not blocking: a named pipe must not hang the program before it is refused.
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   struct stat st {};
   if (fd < 0 || ::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
     if (fd >= 0) ::close(fd);

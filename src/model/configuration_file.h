@@ -36,8 +36,11 @@ std::vector<std::uint8_t> WriteConfigurationFile(const Configuration& configurat
 std::optional<Configuration> ReadConfigurationFile(std::span<const std::uint8_t> file, const PanelVersionSource* panel,
                                                    MessageHost& host);
 
-// The body has no escape for 0xEE: a record holding that byte would read back
-// differently. Shows the fault naming the first such record and returns false.
+// Whether the configuration can be saved so that it reads back the same. The
+// body has no escape for 0xEE: a record holding that byte would read back
+// differently, so the fault names the first such record. A version this
+// program would refuse on opening (another major, or one that demands a newer
+// program) gives the version conflict. Shows the fault and returns false.
 bool CheckSavable(const Configuration& configuration, const VersionTriple& effective, MessageHost& host);
 
 // Opens a file from disk. Nothing when it cannot be read (fault 33), is too

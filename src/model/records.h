@@ -256,6 +256,8 @@ struct FixedBlocks {
 constexpr BlockType kFixedBlockOrder[] = {BlockType::Customer, BlockType::Installation,     BlockType::Accessory,
                                           BlockType::Repeater, BlockType::PeripheryVersion, BlockType::Notes};
 
+constexpr std::size_t kFixedBlocksSize = 800;
+static_assert(sizeof(FixedBlocks) == kFixedBlocksSize);
 static_assert(sizeof(CentralRecord) == 87);
 static_assert(sizeof(LoopRecord) == 76);
 static_assert(sizeof(ControlRecord) == 75);

@@ -195,12 +195,33 @@ TEST(BlockStream, DecoderBlockBoundaries) {
     ParameterImageDecoder decoder(c);
     EXPECT_FALSE(decoder.PutReceivedData(true, Bytes{0x41}));
   }
-  // A record cut off by the end of the image leaves it incomplete.
-  {
-    Configuration c;
-    ParameterImageDecoder decoder(c);
-    EXPECT_TRUE(decoder.PutReceivedData(true, Header('Z') + Bytes(record.begin(), record.begin() + 40)));
-    EXPECT_FALSE(decoder.Complete());
+}
+
+TEST(BlockStream, ImageWithACutOffRecordIsNotComplete) {
+  const Bytes record = BytesOf(MakeLoop(4, "Vier").bytes);
+  const Bytes part(record.begin(), record.begin() + 40);
+  const Bytes central = BytesOf(Configuration().central.bytes);
+  struct Case {
+    const char* what;
+    std::vector<Bytes> blocks;
+    bool complete;
+  };
+  const Case cases[] = {
+      {"whole record", {Header('Z') + record + Header('E')}, true},
+      {"cut off by the end of the image", {Header('Z') + part}, false},
+      {"cut off by the end header", {Header('Z') + part + Header('E')}, false},
+      {"cut off by the next record's header", {Header('Z') + part + Header('C') + central + Header('E')}, false},
+      {"cut off by an end header split over blocks", {Header('Z') + part + Bytes{0xEE}, Bytes{'E'}}, false},
+  };
+  for (const auto& c : cases) {
+    Configuration into;
+    ParameterImageDecoder decoder(into);
+    bool reset = true;
+    for (const auto& block : c.blocks) {
+      EXPECT_TRUE(decoder.PutReceivedData(reset, block)) << c.what;
+      reset = false;
+    }
+    EXPECT_EQ(decoder.Complete(), c.complete) << c.what;
   }
 }
 

@@ -1,6 +1,8 @@
 #include "model/configuration_file.h"
 
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -247,7 +249,7 @@ TEST(ConfigurationFile, RecordHoldingTheHeaderMarkIsNotSaved) {
       {[](Configuration& c) { c.central.SetByte(CentralRecord::kProjectName, 0xEE); },
        "Parameters > Algemeen\n\nEen parameter heeft een ongeldige waarde."},
       {[](Configuration& c) { c.relayTexts.front().SetByte(RelayTextRecord::kTexts, 0xEE); },
-       "Parameters > Relais: 1 Relaiskaart 1-8\n\nEen parameter heeft een ongeldige waarde."},
+       "Parameters > Relais: 1 Relaiskaart 1-8 2\n\nEen parameter heeft een ongeldige waarde."},
       {[](Configuration& c) { c.fixedBlocks.customer.SetByte(CustomerBlock::kEmail, 0xEE); },
        "Parameters > Dossier - Personalia\n\nEen parameter heeft een ongeldige waarde."},
   };
@@ -284,6 +286,77 @@ TEST(ConfigurationFile, FailedSaveKeepsTheOldFile) {
   ASSERT_EQ(host.boxes().size(), 1u);
   EXPECT_EQ(host.boxes()[0].caption, "Fout 33");
   EXPECT_EQ(TempDir::Read(path), BytesOf("old"));
+}
+
+TEST(ConfigurationFile, WriteProtectedFileIsNotReplaced) {
+  if (::geteuid() == 0) GTEST_SKIP() << "root may write any file";
+  TempDir dir;
+  const std::string path = dir.File("reference.qnd3");
+  TempDir::Write(path, BytesOf("old"));
+  ::chmod(path.c_str(), 0444);
+  FakeMessageHost host;
+  CPc_kx700Doc doc;
+  EXPECT_FALSE(doc.WriteFile(path, host));
+  ASSERT_EQ(host.boxes().size(), 1u);
+  EXPECT_EQ(host.boxes()[0].caption, "Fout 33");
+  EXPECT_EQ(TempDir::Read(path), BytesOf("old"));
+}
+
+TEST(ConfigurationFile, WriteFailingHalfWayKeepsTheOldFile) {
+  // A file size limit makes the write fail part-way, also for root.
+  TempDir dir;
+  const std::string path = dir.File("c.qnd3");
+  TempDir::Write(path, BytesOf("old"));
+  struct sigaction ignore {
+  }, before{};
+  ignore.sa_handler = SIG_IGN;
+  ::sigaction(SIGXFSZ, &ignore, &before);
+  rlimit limit{}, saved{};
+  ::getrlimit(RLIMIT_FSIZE, &saved);
+  limit = saved;
+  limit.rlim_cur = 100;
+  ::setrlimit(RLIMIT_FSIZE, &limit);
+  FakeMessageHost host;
+  CPc_kx700Doc doc;
+  doc.AdoptConfiguration(MakeFullConfiguration());
+  const bool saved_ok = doc.WriteFile(path, host);
+  ::setrlimit(RLIMIT_FSIZE, &saved);
+  ::sigaction(SIGXFSZ, &before, nullptr);
+
+  EXPECT_FALSE(saved_ok);
+  ASSERT_EQ(host.boxes().size(), 1u);
+  EXPECT_EQ(host.boxes()[0].caption, "Fout 33");
+  EXPECT_EQ(TempDir::Read(path), BytesOf("old"));
+  std::size_t entries = 0;
+  for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir.path())) ++entries;
+  EXPECT_EQ(entries, 1u); // no temporary file left behind
+}
+
+TEST(ConfigurationFile, VersionThisProgramWouldRefuseIsNotSaved) {
+  TempDir dir;
+  const std::string path = dir.File("c.qnd3");
+  FakePanel panel(VersionTriple{1, 5, 3}); // demands a newer program
+  CPc_kx700Doc doc;
+  doc.SetPanelVersionSource(&panel);
+  FakeMessageHost host;
+  EXPECT_FALSE(doc.WriteFile(path, host));
+  doc.version = {2, 0, 0};
+  EXPECT_FALSE(doc.WriteFile(path, host));
+  ASSERT_EQ(host.boxes().size(), 2u);
+  EXPECT_EQ(host.boxes()[0].caption, "Fout 17");
+  EXPECT_EQ(host.boxes()[0].text, "Versie conflict!");
+  EXPECT_FALSE(std::filesystem::exists(path));
+}
+
+TEST(ConfigurationFile, OpeningANamedPipeDoesNotHang) {
+  TempDir dir;
+  const std::string path = dir.File("pipe.qnd3");
+  ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+  FakeMessageHost host;
+  CPc_kx700Doc doc;
+  EXPECT_FALSE(doc.ReadFile(path, host));
+  ASSERT_EQ(host.boxes().size(), 1u);
+  EXPECT_EQ(host.boxes()[0].caption, "Fout 33");
 }
 
 TEST(ConfigurationFile, SaveFailsCleanlyWhereNoFileCanBe) {
