@@ -97,13 +97,6 @@ Configuration MakeFullConfiguration() {
   return c;
 }
 
-Bytes BytesOf(const std::string& text) { return Bytes(text.begin(), text.end()); }
-
 Bytes Header(char tag) { return Bytes{0xEE, static_cast<std::uint8_t>(tag)}; }
-
-Bytes operator+(Bytes a, const Bytes& b) {
-  a.insert(a.end(), b.begin(), b.end());
-  return a;
-}
 
 } // namespace kx700::test

@@ -6,6 +6,7 @@
 
 #include "model/configuration.h"
 #include "model/version.h"
+#include "support/bytes.h"
 
 // Records and configurations built field by field from the record layouts.
 namespace kx700::test {
@@ -30,14 +31,7 @@ private:
   std::optional<VersionTriple> version_;
 };
 
-// Byte sequences written out by hand.
-using Bytes = std::vector<std::uint8_t>;
-Bytes BytesOf(const std::string& text);
-template <std::size_t N>
-Bytes BytesOf(const std::array<std::uint8_t, N>& record) {
-  return Bytes(record.begin(), record.end());
-}
-Bytes Header(char tag); // 0xEE, tag
-Bytes operator+(Bytes a, const Bytes& b);
+// A block header written out: 0xEE and the tag.
+Bytes Header(char tag);
 
 } // namespace kx700::test

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+
+#include "link/rx_ring.h"
+
+namespace kx700 {
+
+// The line to the panel as the frame layer sees it: bytes out, and a receive
+// ring that fills with what comes in. The serial port is one; tests put an
+// in-process channel to the simulated panel in its place.
+class ByteChannel {
+public:
+  virtual ~ByteChannel() = default;
+
+  virtual bool IsOpen() const = 0;
+  // Sends the bytes and waits until they have left; false when the line is
+  // closed or the write failed or did not finish in time.
+  virtual bool Write(std::span<const std::uint8_t> bytes) = 0;
+  virtual RxRing& Ring() = 0;
+  // Returns when more than `seen` bytes were ever received (see
+  // RxRing::Written), or after `ms` milliseconds of the link's clock.
+  virtual void WaitForInput(std::uint64_t seen, int ms) = 0;
+};
+
+} // namespace kx700
