@@ -11,7 +11,7 @@ CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithD
   -DKX700_BUILD_TESTS=OFF -DKX700_FUZZ=ON -DKX700_SANITIZE=address,undefined -DKX700_WERROR=ON >/dev/null
 cmake --build "$build" -j "$(nproc)"
 
-for target in file_reader_fuzz image_decoder_fuzz; do
+for target in file_reader_fuzz image_decoder_fuzz frame_reception_fuzz; do
   corpus=$(mktemp -d)
   cp fuzz/corpus/"${target%_fuzz}"/* "$corpus"/
   echo "fuzzing $target for ${seconds}s"
