@@ -17,14 +17,14 @@ step "layering: Qt only under qt/ folders"
 step "build and test"
 cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKX700_WERROR=ON >/dev/null
 cmake --build build/test -j "$jobs"
-ctest --test-dir build/test --output-on-failure -j "$jobs"
+ctest --test-dir build/test --output-on-failure --timeout 300 -j "$jobs"
 
 step "core tests under AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S . -B build/asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKX700_WERROR=ON -DKX700_CORE_ONLY=ON \
   -DKX700_SANITIZE=address,undefined >/dev/null
 cmake --build build/asan -j "$jobs"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-  ctest --test-dir build/asan --output-on-failure -j "$jobs"
+  ctest --test-dir build/asan --output-on-failure --timeout 300 -j "$jobs"
 
 step "fuzz targets (clang, AddressSanitizer, UndefinedBehaviorSanitizer)"
 ./scripts/run-fuzzers.sh

@@ -64,11 +64,13 @@ int CPanelFrame::ReceiveAnswer() {
   if (!ring.Contains(kFrameEnd)) {
     const std::size_t pending = ring.Count();
     if (pending >= kJamLimit) {
-      // No frame can be this long: keep only what follows the last start byte.
+      // No frame can be this long: keep only what follows the last start
+      // byte, and nothing when even that is too long to become a frame.
       std::size_t keepFrom = pending;
       for (std::size_t i = 0; i < pending; ++i) {
         if (ring.Peek(i) == kFrameStart) keepFrom = i;
       }
+      if (pending - keepFrom >= kMaxReceivedFrame) keepFrom = pending;
       ring.Skip(keepFrom);
     }
     return 0;
@@ -114,8 +116,12 @@ int CPanelFrame::ReceiveAnswer() {
 int CPanelFrame::WaitAnswer(int units, bool longWait, bool flushFirst) {
   const int polls = std::max(0, longWait ? std::min(units, 20) * 200 : units / 2);
   const std::int64_t deadline = clock_.SteadyMs() + 2 * static_cast<std::int64_t>(polls);
+  if (flushFirst) channel_.Ring().Flush();
+  return WaitAnswerUntil(deadline);
+}
+
+int CPanelFrame::WaitAnswerUntil(std::int64_t deadline) {
   RxRing& ring = channel_.Ring();
-  if (flushFirst) ring.Flush();
   for (;;) {
     const std::uint64_t seen = ring.Written();
     if (const int code = ReceiveAnswer(); code != 0) return code;

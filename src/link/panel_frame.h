@@ -110,6 +110,8 @@ public:
   // ms with a long wait, otherwise units ms (rounded down to an even number).
   // Wakes as soon as bytes arrive. With flushFirst, pending input is dropped.
   int WaitAnswer(int units, bool longWait, bool flushFirst);
+  // Polls until an answer comes or the steady clock reaches `deadlineMs`.
+  int WaitAnswerUntil(std::int64_t deadlineMs);
   // The last answer frame taken, un-transformed.
   std::span<const std::uint8_t> LastAnswer() const { return std::span(rx_.data(), rxLength_); }
   int repeatRequestsInARow() const { return badChecksums_; }

@@ -157,6 +157,8 @@ TEST(PanelFrame, ReceptionDropsNoiseAndTakesFramesWhole) {
       {"a short frame", {shortFrame, ack}, {0, 1}},
       {"199 bytes without end byte, then a frame", {Bytes(199, 0x33) + ack}, {0, 1}},
       {"250 bytes of noise", {Bytes(250, 0x44), ack}, {0, 1}},
+      {"a start byte and 300 bytes without end", {Bytes{0xE0} + Bytes(300, 0x44), ack}, {0, 1}},
+      {"a start byte filling the ring", {Bytes{0xE0} + Bytes(RxRing::kSize - 1, 0x44), ack}, {0, 1}},
       {"noise beyond a frame's length before an end byte", {Bytes(205, 0x44) + Bytes{0xE1}, ack}, {0, 0, 1}},
   };
   for (const auto& c : cases) {

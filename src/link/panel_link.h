@@ -1,0 +1,82 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "common/message_host.h"
+#include "link/panel_frame.h"
+#include "link/progress_sink.h"
+#include "model/document.h"
+
+namespace kx700 {
+
+// Complete exchanges with the panel: a request, its answer, the result kept
+// and success or failure shown. User-interface thread only; each blocks until
+// it is done, bounded by its timeouts.
+class CPanelLink : public CPanelFrame {
+public:
+  CPanelLink(ByteChannel& channel, Clock& clock, MessageHost& host, ProgressSink& progress);
+
+  // Called after every transaction that changes the panel or moves many
+  // blocks, so that the idle engine waits before its next request.
+  void SetIdleCountdownHook(std::function<void()> arm) { armIdleCountdown_ = std::move(arm); }
+
+  // Waits up to `seconds` for an acknowledgement; with a caption, success is
+  // shown in an information box, and failure always as fault 6.
+  bool WaitAck(int seconds, const char* caption);
+  // Waits up to `seconds` for an answer with `code`; shows nothing.
+  bool WaitFor(int code, int seconds);
+
+  bool Silence(int address);
+  bool ResetPanel(int address);
+  bool SetTechnicianMode(int address, bool on);
+  std::optional<std::array<std::uint8_t, 6>> GetDateTime();
+  bool SetDateTime(const std::array<std::uint8_t, 6>& dateTime);
+  // The loop text of an index; nothing (and no box) when the panel does not give it.
+  std::optional<std::string> ReadText(int index);
+  std::optional<std::array<std::uint8_t, 16>> ReadRecord16(int number);
+  std::optional<std::uint8_t> GetLanguage();
+  bool SetLanguage(int language);
+  std::optional<std::array<std::uint8_t, 32>> ReadRecord32(int number);
+  bool TestControl(int control, int kind, int event, int row, bool on);
+
+  // Uploads the panel's configuration into `into`, which should be fresh:
+  // the caller takes it only when this returns true, so a failed transfer
+  // leaves the document as it was.
+  bool ReceiveParameters(Configuration& into, int address, bool showSuccess);
+  // Downloads the document's configuration; with `checkFirst` the checks
+  // before sending run first, with `confirm` the user is asked.
+  bool SendParameters(CPc_kx700Doc& document, int address, bool checkFirst, bool confirm);
+  // Reads up to `count` logbook entries into the document's logbook.
+  bool ReadLogbook(CPc_kx700Doc& document, int count, int selector);
+
+private:
+  // Waits until an answer satisfies `wanted` or the deadline passes;
+  // requests for a repeat are served, ten in a row at most.
+  bool WaitUntil(const std::function<bool(int code)>& wanted, std::int64_t deadlineMs);
+  // The next answer within the budget, repeats served; 0 on time-out or
+  // when the panel keeps asking for repeats or a resend fails.
+  int NextAnswer(int units);
+  // After a request went out (`sent`), waits up to `seconds` for an answer
+  // with code `answer` that `parse` accepts. Failure shows fault 6 unless
+  // `quiet`.
+  template <typename T>
+  std::optional<T> Ask(bool sent, int answer, int seconds,
+                       const std::function<std::optional<T>(std::span<const std::uint8_t>)>& parse, bool quiet = false);
+  bool Done(bool ok); // every transaction ends here
+  bool Fail(int fault);
+  bool Succeed(int captionText);
+  void BeginProgress(int count, ProgressText text);
+  void StepProgress();
+  void EndProgress();
+
+  MessageHost& host_;
+  ProgressSink& progress_;
+  std::function<void()> armIdleCountdown_;
+  bool progressShown_ = false;
+};
+
+} // namespace kx700

@@ -1,0 +1,169 @@
+#include "link/panel_link.h"
+
+#include <gtest/gtest.h>
+
+#include "panelsim/engine.h"
+#include "support/fake_message_host.h"
+#include "support/fake_progress.h"
+#include "support/sim_channel.h"
+
+namespace kx700 {
+namespace {
+
+using panelsim::Fault;
+using panelsim::NextAnswers;
+using test::FakeClock;
+using test::FakeMessageHost;
+using test::FakeProgress;
+using test::SimChannel;
+
+// The program's link against the simulated panel, on virtual time.
+struct Bench {
+  FakeClock clock;
+  panelsim::Engine panel;
+  SimChannel channel{clock, panel};
+  FakeMessageHost host;
+  FakeProgress progress;
+  CPanelLink link{channel, clock, host, progress};
+  int countdowns = 0;
+
+  Bench() {
+    link.SetIdleCountdownHook([this] { ++countdowns; });
+  }
+  std::int64_t Elapsed(std::int64_t since) const { return clock.SteadyMs() - since; }
+};
+
+TEST(PanelLink, CommandsReachThePanelAndReportSuccess) {
+  struct Case {
+    const char* name;
+    std::function<bool(CPanelLink&)> run;
+    const char* caption;
+  };
+  const Case cases[] = {
+      {"silence", [](CPanelLink& l) { return l.Silence(0); }, "Stilte"},
+      {"reset", [](CPanelLink& l) { return l.ResetPanel(0); }, "Reset centrale"},
+      {"technician on", [](CPanelLink& l) { return l.SetTechnicianMode(0, true); }, "Technicus mode aan"},
+      {"technician off", [](CPanelLink& l) { return l.SetTechnicianMode(0, false); }, "Technicus mode uit"},
+      {"clock",
+       [](CPanelLink& l) {
+         return l.SetDateTime({26, 12, 9, 13, 45, 10});
+       },
+       "Instellen systeemtijd"},
+      {"language", [](CPanelLink& l) { return l.SetLanguage(2); }, "Instellen taal"},
+  };
+  for (const auto& c : cases) {
+    Bench b;
+    EXPECT_TRUE(c.run(b.link)) << c.name;
+    ASSERT_EQ(b.host.boxes().size(), 1u) << c.name;
+    EXPECT_EQ(b.host.boxes()[0].text, "Transmissie succesvol!");
+    EXPECT_EQ(b.host.boxes()[0].caption, c.caption);
+    EXPECT_EQ(b.host.boxes()[0].icon, MessageIcon::Information);
+    EXPECT_EQ(b.countdowns, 1) << c.name;
+  }
+  Bench b;
+  b.link.Silence(0);
+  b.link.ResetPanel(0);
+  b.link.SetTechnicianMode(0, true);
+  b.link.SetDateTime({26, 12, 9, 13, 45, 10});
+  b.link.SetLanguage(3);
+  EXPECT_EQ(b.panel.state().silences, 1);
+  EXPECT_EQ(b.panel.state().resets, 1);
+  EXPECT_TRUE(b.panel.state().technicianMode);
+  EXPECT_EQ(b.panel.state().clock, (std::array<std::uint8_t, 6>{26, 12, 9, 13, 45, 10}));
+  EXPECT_EQ(b.panel.state().language, 3);
+}
+
+TEST(PanelLink, ReadsWhatThePanelHolds) {
+  Bench b;
+  auto& state = b.panel.state();
+  state.clock = {26, 12, 9, 8, 7, 6};
+  state.language = 2;
+  panelsim::FillText(state.texts[3], "Gang links");
+  state.records16[1].fill(0xC1); // travels lowered, comes back whole
+  state.records32[2].fill(0x42);
+
+  EXPECT_EQ(b.link.GetDateTime(), (std::array<std::uint8_t, 6>{26, 12, 9, 8, 7, 6}));
+  EXPECT_EQ(b.link.GetLanguage(), 2);
+  EXPECT_EQ(b.link.ReadText(3), "Gang links");
+  const auto r16 = b.link.ReadRecord16(1);
+  ASSERT_TRUE(r16);
+  EXPECT_EQ((*r16)[0], 0xC1);
+  const auto r32 = b.link.ReadRecord32(2);
+  ASSERT_TRUE(r32);
+  EXPECT_EQ((*r32)[31], 0x42);
+  EXPECT_TRUE(b.link.TestControl(7, 1, 2, 3, true));
+  ASSERT_EQ(state.controlTests.size(), 1u);
+  EXPECT_EQ(state.controlTests[0], (std::array<std::uint8_t, 7>{'0', '0', '7', 1, 2, 3, 1}));
+  EXPECT_TRUE(b.host.boxes().empty());
+}
+
+panelsim::FaultRule Delayed(std::int64_t us) {
+  panelsim::FaultRule rule = NextAnswers(Fault::kDelay, 1);
+  rule.delayUs = us;
+  return rule;
+}
+
+TEST(PanelLink, FailuresEndWithinTheirTimeoutAndShowFault6) {
+  struct Case {
+    const char* name;
+    panelsim::FaultRule fault;
+    std::function<bool(CPanelLink&)> run;
+    std::int64_t timeoutMs;
+  };
+  const Case cases[] = {
+      {"dropped acknowledgement", NextAnswers(Fault::kDrop, 10), [](CPanelLink& l) { return l.Silence(0); }, 7000},
+      {"acknowledgements with bad checksums", NextAnswers(Fault::kBadChecksum, 10),
+       [](CPanelLink& l) { return l.ResetPanel(0); }, 15000},
+      {"an acknowledgement without its mark", NextAnswers(Fault::kNoMark, 1),
+       [](CPanelLink& l) { return l.SetLanguage(2); }, 7000},
+      {"no clock answer", NextAnswers(Fault::kDrop, 10), [](CPanelLink& l) { return l.GetDateTime().has_value(); },
+       5000},
+      {"short record answers", NextAnswers(Fault::kShortFrame, 10),
+       [](CPanelLink& l) { return l.ReadRecord32(1).has_value(); }, 12000},
+      {"endless repeat requests", NextAnswers(Fault::kAskRepeat, 50),
+       [](CPanelLink& l) { return l.GetLanguage().has_value(); }, 12000},
+      {"an answer delayed past its budget", Delayed(9'000'000),
+       [](CPanelLink& l) { return l.TestControl(1, 0, 1, 1, true); }, 8000},
+  };
+  for (const auto& c : cases) {
+    Bench b;
+    b.panel.faults().Add(c.fault);
+    const std::int64_t start = b.clock.SteadyMs();
+    EXPECT_FALSE(c.run(b.link)) << c.name;
+    EXPECT_LE(b.Elapsed(start), c.timeoutMs + 10) << c.name;
+    ASSERT_EQ(b.host.boxes().size(), 1u) << c.name;
+    EXPECT_EQ(b.host.boxes()[0].caption, "Fout 6") << c.name;
+    EXPECT_EQ(b.countdowns, 1) << c.name;
+  }
+}
+
+TEST(PanelLink, RecoversFromRepeatsAndNoise) {
+  struct Case {
+    const char* name;
+    panelsim::FaultRule fault;
+  };
+  const Case cases[] = {
+      {"the panel asks for a repeat", NextAnswers(Fault::kAskRepeat, 3)},
+      {"a bad checksum, answered by a repeat request", NextAnswers(Fault::kBadChecksum, 1)},
+      {"stray bytes before the answer", NextAnswers(Fault::kStrayBytes, 1)},
+      {"the answer comes twice", NextAnswers(Fault::kDuplicate, 1)},
+      {"an answer late but within its budget", Delayed(3'000'000)},
+  };
+  for (const auto& c : cases) {
+    Bench b;
+    b.panel.faults().Add(c.fault);
+    EXPECT_TRUE(b.link.SetLanguage(2)) << c.name;
+    EXPECT_EQ(b.panel.state().language, 2) << c.name;
+    EXPECT_EQ(b.host.boxes().size(), 1u) << c.name;
+  }
+}
+
+TEST(PanelLink, ReadTextFailsQuietly) {
+  Bench b;
+  b.panel.faults().Add(NextAnswers(Fault::kDrop, 5));
+  EXPECT_FALSE(b.link.ReadText(2));
+  EXPECT_TRUE(b.host.boxes().empty());
+}
+
+} // namespace
+} // namespace kx700
