@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "panelsim/engine.h"
+#include "panelsim/parameter_image.h"
 #include "panelsim/pty_server.h"
 
 namespace {
@@ -39,6 +40,14 @@ constexpr const char* kUsage =
     "                        bad-checksum drop delay duplicate stray short no-w ask-repeat,\n"
     "                        or hang-up (the panel hangs up at answer K)\n"
     "  --fault-delay-ms D    how much later a delayed answer comes (default 500)\n"
+    "  --logbook-entries N   a logbook of N entries (0..500) in place of the usual 36\n"
+    "  --largest-configuration\n"
+    "                        hold the largest configuration (16 loops, 20 controls,\n"
+    "                        eight relay cards) in place of the usual one\n"
+    "  --card-result N:S     programming relay card N (1..8) ends in S: ok, unknown,\n"
+    "                        error or no-communication (default: card 3 error, others ok)\n"
+    "  --card-programming-ms D\n"
+    "                        how long programming one relay card takes (default 3000)\n"
     "  --until-stdin-eof     also stop when standard input ends\n";
 
 struct Options {
@@ -51,6 +60,10 @@ struct Options {
   bool untilStdinEof = false;
   int faultDelayMs = 500;
   std::vector<std::pair<Fault, int>> faults;
+  int logbookEntries = -1; // -1: the realistic logbook
+  bool largest = false;
+  std::vector<std::pair<int, std::uint8_t>> cardResults;
+  int cardProgrammingMs = 3000;
 };
 
 bool ParseInt(std::string_view text, int lo, int hi, int& out) {
@@ -84,6 +97,26 @@ bool ParseFault(std::string_view text, std::pair<Fault, int>& out) {
   return false;
 }
 
+bool ParseCardResult(std::string_view text, std::pair<int, std::uint8_t>& out) {
+  static constexpr std::pair<std::string_view, std::uint8_t> kStates[] = {
+      {"ok", panelsim::card_state::kOk},
+      {"unknown", panelsim::card_state::kUnknown},
+      {"error", panelsim::card_state::kError},
+      {"no-communication", panelsim::card_state::kNoCommunication},
+  };
+  const auto colon = text.find(':');
+  if (colon == std::string_view::npos || !ParseInt(text.substr(0, colon), 1, panelsim::kMaxRelayCards, out.first)) {
+    return false;
+  }
+  for (const auto& [name, state] : kStates) {
+    if (text.substr(colon + 1) == name) {
+      out.second = state;
+      return true;
+    }
+  }
+  return false;
+}
+
 bool ParseArgs(int argc, char** argv, Options& o) {
   for (int i = 1; i < argc; ++i) {
     const std::string_view a = argv[i];
@@ -99,6 +132,16 @@ bool ParseArgs(int argc, char** argv, Options& o) {
       ok = value(0, 255, o.panelAddress);
     } else if (a == "--fault-delay-ms") {
       ok = value(0, 600'000, o.faultDelayMs);
+    } else if (a == "--logbook-entries") {
+      ok = value(0, static_cast<int>(panelsim::kLogbookCapacity), o.logbookEntries);
+    } else if (a == "--largest-configuration") {
+      o.largest = true;
+    } else if (a == "--card-result") {
+      std::pair<int, std::uint8_t> r;
+      ok = i + 1 < argc && ParseCardResult(argv[++i], r);
+      if (ok) o.cardResults.push_back(r);
+    } else if (a == "--card-programming-ms") {
+      ok = value(0, 600'000, o.cardProgrammingMs);
     } else if (a == "--technician") {
       o.technician = true;
     } else if (a == "--ack-switches") {
@@ -150,6 +193,16 @@ int main(int argc, char** argv) {
   engine.SetPanelAddress(static_cast<std::uint8_t>(o.panelAddress));
   engine.SetAcknowledgeSwitches(o.ackSwitches);
   engine.SetKeepRequests(false); // nobody reads them here, and a day of polling adds up
+  auto& state = engine.state();
+  if (o.logbookEntries >= 0) state.logbook = panelsim::MakeLogbook(static_cast<std::size_t>(o.logbookEntries));
+  if (o.largest) {
+    state.image = panelsim::LargestImage();
+    state.relayCards = panelsim::RelayCardCount(state.image).value_or(state.relayCards);
+  }
+  for (const auto& [card, result] : o.cardResults) state.cardResults[card] = result;
+  panelsim::CardProgramming cards;
+  cards.durationUs = std::int64_t{o.cardProgrammingMs} * 1000;
+  engine.SetCardProgramming(cards);
   for (const auto& [fault, k] : o.faults) {
     auto rule = fault == Fault::kHangUp ? panelsim::EveryKthAnswer(fault, k, 1) : panelsim::EveryKthAnswer(fault, k);
     rule.delayUs = std::int64_t{o.faultDelayMs} * 1000;

@@ -1,6 +1,9 @@
 #include "panelsim/engine.h"
 
 #include <algorithm>
+#include <string>
+
+#include "panelsim/parameter_image.h"
 
 namespace panelsim {
 namespace {
@@ -37,6 +40,26 @@ void AppendDigits(std::vector<std::uint8_t>& out, int value, int width) {
   for (int div = limit / 10; div > 0; div /= 10) out.push_back(static_cast<std::uint8_t>('0' + value / div % 10));
 }
 
+// The 18-character text of a relay card progress answer.
+std::array<std::uint8_t, 18> CardText(std::string_view text) {
+  std::array<std::uint8_t, 18> field{};
+  FillText(field, text);
+  return field;
+}
+
+std::string_view CardResultText(std::uint8_t state) {
+  switch (state) {
+    case card_state::kOk: return "OK";
+    case card_state::kUnknown: return "Onbekend";
+    case card_state::kError: return "Fout";
+    case card_state::kNoCommunication: return "Geen communicatie";
+    default: return "";
+  }
+}
+
+// A logbook text goes out as stored, cut so that an entry always fits a frame.
+constexpr std::size_t kMaxLogbookText = 90;
+
 template <std::size_t N>
 void Append(std::vector<std::uint8_t>& out, const std::array<std::uint8_t, N>& field) {
   out.insert(out.end(), field.begin(), field.end());
@@ -52,7 +75,15 @@ auto RecordOrZeros(const Map& records, std::uint8_t number) {
 
 Engine::Engine(PanelState state) : state_(std::move(state)) {
   const auto on = [this](std::uint8_t code, void (Engine::*member)(const Request&)) { handlers_[code] = member; };
+  on(req::kAck, &Engine::OnAck);
   on(req::kRepeat, &Engine::OnRepeat);
+  on(req::kAbort, &Engine::OnAbort);
+  on(req::kDownloadStart, &Engine::OnDownloadStart);
+  on(req::kUploadStart, &Engine::OnUploadStart);
+  on(req::kDataBlock, &Engine::OnDataBlock);
+  on(req::kDownloadEnd, &Engine::OnDownloadEnd);
+  on(req::kProgramModule, &Engine::OnProgramModule);
+  on(req::kLogbook, &Engine::OnLogbook);
   on(req::kStatus, &Engine::OnStatus);
   on(req::kIdentify, &Engine::OnIdentify);
   on(req::kText, &Engine::OnText);
@@ -72,6 +103,7 @@ Engine::Engine(PanelState state) : state_(std::move(state)) {
 }
 
 void Engine::Receive(std::span<const std::uint8_t> bytes, std::int64_t nowUs) {
+  FireTimed(nowUs);
   nowUs_ = nowUs;
   if (hangingUp_) return;
   std::vector<FrameReceiver::Result> frames;
@@ -104,6 +136,7 @@ void Engine::Dispatch(const Request& r) {
 }
 
 std::size_t Engine::TakeDue(std::int64_t nowUs, std::vector<std::uint8_t>& out) {
+  FireTimed(nowUs);
   std::size_t n = 0;
   while (!out_.empty() && out_.front().dueUs <= nowUs) {
     out.push_back(out_.front().value);
@@ -114,28 +147,45 @@ std::size_t Engine::TakeDue(std::int64_t nowUs, std::vector<std::uint8_t>& out) 
 }
 
 std::optional<std::int64_t> Engine::NextDueUs() const {
-  if (out_.empty()) return std::nullopt;
-  return out_.front().dueUs;
+  std::optional<std::int64_t> due;
+  if (!out_.empty()) due = out_.front().dueUs;
+  // A planned answer is due no earlier than the answer delay after its time.
+  if (!timed_.empty()) {
+    const std::int64_t planned = timed_.front().atUs + answerDelayUs_;
+    due = due ? std::min(*due, planned) : planned;
+  }
+  return due;
 }
 
-void Engine::Answer(std::uint8_t code, std::span<const std::uint8_t> payload, std::uint8_t flags,
+void Engine::HangUp() {
+  hangingUp_ = true;
+  timed_.clear();
+}
+
+void Engine::SetUploadShape(const UploadShape& shape) {
+  uploadShape_ = shape;
+  uploadShape_.blockSize = std::clamp<std::size_t>(shape.blockSize, 1, kMaxOverlongBlockData);
+}
+
+bool Engine::Answer(std::uint8_t code, std::span<const std::uint8_t> payload, std::uint8_t flags,
                     std::int64_t extraDelayUs) {
   Frame f{panelAddress_, code, flags, std::vector<std::uint8_t>(payload.begin(), payload.end())};
-  Emit(Encode(f), extraDelayUs);
+  return Emit(Encode(f), extraDelayUs);
 }
 
-void Engine::Acknowledge(std::uint8_t requestCode) {
+bool Engine::Acknowledge(std::uint8_t requestCode) {
   const std::uint8_t payload[] = {requestCode};
-  Answer(kAckCode, payload);
+  return Answer(kAckCode, payload);
 }
 
-void Engine::Emit(std::vector<std::uint8_t> frame, std::int64_t extraDelayUs) {
-  if (hangingUp_) return;
-  auto d = faults_.Decide(answeringCode_);
+bool Engine::Emit(std::vector<std::uint8_t> frame, std::int64_t extraDelayUs) {
+  if (hangingUp_) return false;
+  auto d = faults_.Decide(answeringCode_, frame[4]);
   if (d.hangUp) {
-    hangingUp_ = true;
-    return;
+    HangUp();
+    return false;
   }
+  const bool asMeant = !d.askRepeat;
   if (d.askRepeat) frame = Encode(Frame{panelAddress_, kRepeatCode, 0, {}});
   lastFrame_ = frame;
 
@@ -159,6 +209,20 @@ void Engine::Emit(std::vector<std::uint8_t> frame, std::int64_t extraDelayUs) {
     if (d.duplicate) line.insert(line.end(), wire.begin(), wire.end());
   }
   Schedule(line, nowUs_ + answerDelayUs_ + extraDelayUs + d.extraDelayUs);
+  return asMeant;
+}
+
+void Engine::FireTimed(std::int64_t upToUs) {
+  while (!timed_.empty() && timed_.front().atUs <= upToUs) {
+    TimedAnswer t = std::move(timed_.front());
+    timed_.pop_front();
+    // The answer leaves as if the panel had been given its planned time.
+    const std::int64_t given = nowUs_;
+    nowUs_ = t.atUs;
+    answeringCode_ = t.requestCode;
+    Answer(t.code, t.payload);
+    nowUs_ = std::max(given, t.atUs);
+  }
 }
 
 void Engine::Schedule(std::span<const std::uint8_t> bytes, std::int64_t readyUs) {
@@ -324,6 +388,138 @@ void Engine::OnTechnicianMode(const Request& r) {
   if (r.payload.empty()) return;
   state_.technicianMode = r.payload[0] != 0;
   Acknowledge(r.code);
+}
+
+// --- transfers ------------------------------------------------------------
+
+void Engine::OnAck(const Request& r) {
+  if (r.payload.empty() || transfer_ != Transfer::kUpload) return;
+  const bool next = uploadAnnounced_ ? r.payload[0] == answer::kUploadStart : r.payload[0] == answer::kDataBlock;
+  if (next) SendNextBlock();
+}
+
+void Engine::SendNextBlock() {
+  if (uploadPosition_ >= transferImage_.size()) {
+    // A repeat request may still fetch the end answer; a new ack sends it again.
+    if (Answer(answer::kUploadEnd)) transfer_ = Transfer::kNone;
+    return;
+  }
+  const std::size_t n = std::min(uploadShape_.blockSize, transferImage_.size() - uploadPosition_);
+  std::vector<std::uint8_t> p{static_cast<std::uint8_t>(n)};
+  const auto from = transferImage_.begin() + static_cast<std::ptrdiff_t>(uploadPosition_);
+  p.insert(p.end(), from, from + static_cast<std::ptrdiff_t>(n));
+  // A block the panel did not send (it asked for the ack again) is sent on the next ack.
+  if (Answer(answer::kDataBlock, p)) {
+    uploadPosition_ += n;
+    uploadAnnounced_ = false;
+  }
+}
+
+void Engine::OnAbort(const Request&) {
+  // An aborted download leaves the image as it was.
+  transfer_ = Transfer::kNone;
+  transferImage_.clear();
+}
+
+void Engine::OnDownloadStart(const Request& r) {
+  transfer_ = Transfer::kDownload;
+  transferImage_.clear();
+  Acknowledge(r.code);
+}
+
+void Engine::OnUploadStart(const Request&) {
+  transfer_ = Transfer::kUpload;
+  transferImage_ = state_.image;
+  if (uploadShape_.endAfter && *uploadShape_.endAfter < transferImage_.size()) {
+    transferImage_.resize(*uploadShape_.endAfter);
+  }
+  uploadPosition_ = 0;
+  uploadAnnounced_ = true;
+  const std::size_t size = transferImage_.size();
+  const auto blocks = static_cast<int>((size + uploadShape_.blockSize - 1) / uploadShape_.blockSize);
+  std::vector<std::uint8_t> p;
+  AppendDigits(p, uploadShape_.announcedBlocks.value_or(blocks), 4);
+  Answer(answer::kUploadStart, p);
+}
+
+void Engine::OnDataBlock(const Request& r) {
+  if (transfer_ != Transfer::kDownload) return;
+  const auto& p = r.payload;
+  const std::size_t n = p.empty() ? 0 : p[0];
+  // A block that does not hold what its length byte says, or that would not
+  // fit, is asked for again; the program gives up after a few.
+  if (n == 0 || n > kMaxBlockData || p.size() != n + 1 || transferImage_.size() + n > kImageCapacity) {
+    Answer(kRepeatCode);
+    return;
+  }
+  if (Acknowledge(r.code)) transferImage_.insert(transferImage_.end(), p.begin() + 1, p.end());
+}
+
+void Engine::OnDownloadEnd(const Request&) {
+  if (transfer_ != Transfer::kDownload) return;
+  transfer_ = Transfer::kNone;
+  state_.image = std::move(transferImage_);
+  transferImage_.clear();
+  if (const auto cards = RelayCardCount(state_.image); cards && *cards >= 0 && *cards <= kMaxRelayCards) {
+    state_.relayCards = *cards;
+  }
+  if (programCardsAfterDownload_) {
+    for (int card = 1; card <= state_.relayCards; ++card) ProgramCard(card);
+  }
+}
+
+// --- relay card programming and the logbook ---------------------------------
+
+void Engine::OnProgramModule(const Request& r) {
+  if (r.payload.size() < 2 || r.payload[0] != kDeviceRelayCard) return;
+  const int card = r.payload[1];
+  if (card < 1 || card > kMaxRelayCards) return;
+  ProgramCard(card);
+}
+
+void Engine::ProgramCard(int card) {
+  const auto& how = cardProgramming_;
+  const int steps = std::max(how.steps, 1);
+  const std::int64_t duration = std::max<std::int64_t>(how.durationUs, 0);
+  const std::int64_t start = std::max(nowUs_, cardsBusyUntilUs_);
+  cardsBusyUntilUs_ = start + duration;
+
+  std::uint8_t result = card_state::kNoCommunication;
+  if (card <= state_.relayCards) {
+    const auto it = state_.cardResults.find(card);
+    result = it == state_.cardResults.end() ? card_state::kOk : it->second;
+  }
+  for (int k = 0; k < steps; ++k) {
+    const bool last = k == steps - 1;
+    const std::int64_t at = steps == 1 ? start + duration : start + duration * k / (steps - 1);
+    std::vector<std::uint8_t> p{last ? result : how.progressState, kDeviceRelayCard, static_cast<std::uint8_t>(card)};
+    const std::string progress = "Programmeren " + std::to_string(100 * k / std::max(steps - 1, 1)) + "%";
+    Append(p, CardText(last ? CardResultText(result) : std::string_view(progress)));
+    TimedAnswer t{at, answeringCode_, answer::kCardProgress, std::move(p)};
+    const auto later = std::upper_bound(timed_.begin(), timed_.end(), at,
+                                        [](std::int64_t us, const TimedAnswer& a) { return us < a.atUs; });
+    timed_.insert(later, std::move(t));
+  }
+}
+
+void Engine::OnLogbook(const Request& r) {
+  if (r.payload.size() < 2 || r.payload[0] > 1) return;
+  if (r.payload[0] == 0) logbookNext_ = 0;
+  const std::size_t count = std::min(state_.logbook.size(), kLogbookCapacity);
+  if (logbookNext_ >= count) {
+    Answer(answer::kNoMoreEntries);
+    return;
+  }
+  const auto& entry = state_.logbook[logbookNext_];
+  std::vector<std::uint8_t> p{0};
+  Append(p, entry.time);
+  for (const std::string* text : {&entry.event, &entry.info}) {
+    const std::size_t n = std::min(text->size(), kMaxLogbookText);
+    p.push_back(static_cast<std::uint8_t>(n));
+    p.insert(p.end(), text->begin(), text->begin() + static_cast<std::ptrdiff_t>(n));
+  }
+  // An entry the panel asked to be asked for again is sent again.
+  if (Answer(answer::kLogbookEntry, p)) ++logbookNext_;
 }
 
 } // namespace panelsim

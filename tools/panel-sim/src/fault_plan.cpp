@@ -19,6 +19,14 @@ FaultRule AnswersTo(Fault fault, std::uint8_t code, int times) {
   return r;
 }
 
+FaultRule AnswersWithCode(Fault fault, std::uint8_t code, int times) {
+  FaultRule r;
+  r.fault = fault;
+  r.answerCode = code;
+  r.times = times;
+  return r;
+}
+
 FaultRule EveryKthAnswer(Fault fault, int k, int times) {
   FaultRule r;
   r.fault = fault;
@@ -33,11 +41,12 @@ void FaultPlan::Add(FaultRule rule) {
   rules_.push_back(Active{std::move(rule)});
 }
 
-FaultDecision FaultPlan::Decide(std::uint8_t requestCode) {
+FaultDecision FaultPlan::Decide(std::uint8_t requestCode, std::uint8_t answerCode) {
   FaultDecision d;
   for (auto& a : rules_) {
     const auto& r = a.rule;
     if (r.requestCode && *r.requestCode != requestCode) continue;
+    if (r.answerCode && *r.answerCode != answerCode) continue;
     if (++a.matched % r.every != 0) continue;
     ++a.hits;
     switch (r.fault) {

@@ -37,6 +37,7 @@ TEST_F(FaultTest, RulesPickTheirAnswers) {
       {"next 2", NextAnswers(Fault::kDrop, 2), five, {0, 1}},
       {"answers to 39", AnswersTo(Fault::kDrop, req::kStatus), mixed, {1, 3, 4}},
       {"first answer to 39", AnswersTo(Fault::kDrop, req::kStatus, 1), mixed, {1}},
+      {"frames of code 49", AnswersWithCode(Fault::kDrop, 49), mixed, {0, 2}},
       {"every 3rd", EveryKthAnswer(Fault::kDrop, 3), seven, {2, 5}},
       {"every 2nd, once", EveryKthAnswer(Fault::kDrop, 2, 1), seven, {1}},
   };

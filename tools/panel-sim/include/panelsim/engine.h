@@ -15,9 +15,16 @@
 
 namespace panelsim {
 
-// Request codes the panel knows today.
+// Request codes the panel knows.
 namespace req {
+inline constexpr std::uint8_t kAck = 1; // the program acknowledges an answer of an upload
 inline constexpr std::uint8_t kRepeat = 2;
+inline constexpr std::uint8_t kAbort = 3;
+inline constexpr std::uint8_t kDownloadStart = 32;
+inline constexpr std::uint8_t kUploadStart = 33;
+inline constexpr std::uint8_t kDataBlock = 35;
+inline constexpr std::uint8_t kDownloadEnd = 36;
+inline constexpr std::uint8_t kProgramModule = 37;
 inline constexpr std::uint8_t kStatus = 39;
 inline constexpr std::uint8_t kIdentify = 48;
 inline constexpr std::uint8_t kText = 52;
@@ -28,6 +35,7 @@ inline constexpr std::uint8_t kSetClock = 67;
 inline constexpr std::uint8_t kAnalog = 68;
 inline constexpr std::uint8_t kSwitch = 74;
 inline constexpr std::uint8_t kLoopAlarm = 79;
+inline constexpr std::uint8_t kLogbook = 81;
 inline constexpr std::uint8_t kRecord16 = 83;
 inline constexpr std::uint8_t kGetLanguage = 85;
 inline constexpr std::uint8_t kSetLanguage = 87;
@@ -39,6 +47,44 @@ inline constexpr std::uint8_t kTechnicianMode = 91;
 inline constexpr std::uint8_t kAckCode = 1;
 inline constexpr std::uint8_t kRepeatCode = 2;
 inline constexpr std::uint8_t kAddressWholePanel = 0x20;
+
+// Answer codes of the transfers, the logbook and relay card programming.
+namespace answer {
+inline constexpr std::uint8_t kNoMoreEntries = 4;
+inline constexpr std::uint8_t kUploadStart = 34; // the block count as four ASCII digits
+inline constexpr std::uint8_t kDataBlock = 35;
+inline constexpr std::uint8_t kUploadEnd = 36;
+inline constexpr std::uint8_t kCardProgress = 38;
+inline constexpr std::uint8_t kLogbookEntry = 82;
+} // namespace answer
+
+inline constexpr std::size_t kMaxBlockData = 100; // data bytes in one block of a sound transfer
+// The most data bytes the panel puts into a block when told to: the length
+// byte and the data fill the largest answer payload a program can take.
+inline constexpr std::size_t kMaxOverlongBlockData = 190;
+// A download that would grow the image beyond this is refused block by block.
+inline constexpr std::size_t kImageCapacity = 65'536;
+inline constexpr std::uint8_t kDeviceRelayCard = 20; // device kind of request 37
+
+// How the panel cuts its image into the blocks of an upload. The defaults
+// make a sound panel; the others make uploads a program must refuse.
+struct UploadShape {
+  std::size_t blockSize = kMaxBlockData; // data bytes per block, 1..kMaxOverlongBlockData
+  std::optional<int> announcedBlocks;    // the count in answer 34; none: the blocks really sent
+  std::optional<std::size_t> endAfter;   // '$' after this many image bytes: a truncated image
+};
+
+// How relay card programming reports: `steps` answers 38 per card, the first
+// at once, the last (the result) `durationUs` later, the others evenly between
+// (with one step only the result, after `durationUs`). The answers before the
+// result carry `progressState`. Cards are programmed one after the other.
+struct CardProgramming {
+  int steps = 4;
+  std::int64_t durationUs = 3'000'000;
+  std::uint8_t progressState = card_state::kUnknown;
+};
+
+enum class Transfer { kNone, kDownload, kUpload };
 
 // A well-formed request as the panel received it (payload raised).
 struct Request {
@@ -67,8 +113,9 @@ public:
   std::optional<std::int64_t> NextDueUs() const;
   // True once a hang-up has happened and every byte before it has been taken.
   bool HungUp() const { return hangingUp_ && out_.empty(); }
-  // Stops answering from now on; bytes already queued still go out.
-  void HangUp() { hangingUp_ = true; }
+  // Stops answering from now on; bytes already queued still go out, answers
+  // planned for later (relay card progress) do not.
+  void HangUp();
 
   PanelState& state() { return state_; }
   const PanelState& state() const { return state_; }
@@ -97,15 +144,26 @@ public:
   void SetAskRepeatOnBadChecksum(bool on) { askRepeatOnBadChecksum_ = on; }
   void SetUnknownRequests(UnknownRequests how) { unknown_ = how; }
 
+  // The transfer in progress, if any.
+  Transfer transfer() const { return transfer_; }
+  // Applies from the next upload start on.
+  void SetUploadShape(const UploadShape& shape);
+  void SetCardProgramming(const CardProgramming& how) { cardProgramming_ = how; }
+  // Whether the panel programs its relay cards after a download, reporting
+  // each with answers 38 as if request 37 had asked for it (on by default).
+  void SetProgramCardsAfterDownload(bool on) { programCardsAfterDownload_ = on; }
+
   // Replaces the handler of a request code; an empty handler makes it unknown.
   void SetHandler(std::uint8_t code, Handler handler) { handlers_[code] = std::move(handler); }
 
   // Sends one answer frame (through the fault plan) `extraDelayUs` after the
   // usual answer delay, counted from the last time the engine was given.
-  void Answer(std::uint8_t code, std::span<const std::uint8_t> payload = {}, std::uint8_t flags = 0,
+  // False when the fault plan made the panel ask for a repeat in its place,
+  // or hang up: the request then counts as not handled.
+  bool Answer(std::uint8_t code, std::span<const std::uint8_t> payload = {}, std::uint8_t flags = 0,
               std::int64_t extraDelayUs = 0);
   // Answer 1 with the acknowledged request code as its payload.
-  void Acknowledge(std::uint8_t requestCode);
+  bool Acknowledge(std::uint8_t requestCode);
 
 private:
   struct OutByte {
@@ -113,9 +171,29 @@ private:
     std::int64_t dueUs;
   };
 
+  // An answer the panel sends later of its own accord.
+  struct TimedAnswer {
+    std::int64_t atUs;
+    std::uint8_t requestCode; // what started it, for the fault plan
+    std::uint8_t code;
+    std::vector<std::uint8_t> payload;
+  };
+
   void Dispatch(const Request& r);
-  void Emit(std::vector<std::uint8_t> frame, std::int64_t extraDelayUs);
+  bool Emit(std::vector<std::uint8_t> frame, std::int64_t extraDelayUs);
   void Schedule(std::span<const std::uint8_t> bytes, std::int64_t readyUs);
+  void FireTimed(std::int64_t upToUs);
+  void ProgramCard(int card);
+  void SendNextBlock();
+
+  void OnAck(const Request& r);
+  void OnAbort(const Request& r);
+  void OnDownloadStart(const Request& r);
+  void OnUploadStart(const Request& r);
+  void OnDataBlock(const Request& r);
+  void OnDownloadEnd(const Request& r);
+  void OnProgramModule(const Request& r);
+  void OnLogbook(const Request& r);
 
   void OnRepeat(const Request& r);
   void OnStatus(const Request& r);
@@ -149,6 +227,17 @@ private:
   std::uint8_t answeringCode_ = 0; // the request being answered, for the fault plan
   bool hangingUp_ = false;
   std::array<std::optional<int>, kLoopCount> valueBeforeAlarm_{};
+
+  Transfer transfer_ = Transfer::kNone;
+  std::vector<std::uint8_t> transferImage_; // a download: what came so far; an upload: what goes out
+  std::size_t uploadPosition_ = 0;          // image bytes sent and acknowledged or in flight
+  bool uploadAnnounced_ = false;            // answer 34 is out, its acknowledgement not yet in
+  UploadShape uploadShape_;
+  std::size_t logbookNext_ = 0;
+  std::deque<TimedAnswer> timed_; // by time
+  std::int64_t cardsBusyUntilUs_ = 0;
+  CardProgramming cardProgramming_;
+  bool programCardsAfterDownload_ = true;
 
   int baud_ = 9600;
   std::int64_t answerDelayUs_ = 2'000;

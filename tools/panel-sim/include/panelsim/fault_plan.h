@@ -22,11 +22,13 @@ enum class Fault {
 
 inline constexpr int kUnlimited = -1;
 
-// Which answers a fault hits: among the answers that match (all, or those to
-// one request code) every `every`-th, at most `times` of them.
+// Which answers a fault hits: among the answers that match (all, those to one
+// request code, those of one answer code, or both) every `every`-th, at most
+// `times` of them.
 struct FaultRule {
   Fault fault = Fault::kDrop;
   std::optional<std::uint8_t> requestCode; // only answers to this request; none: every answer
+  std::optional<std::uint8_t> answerCode;  // only frames of this code (as the panel built them)
   int every = 1;
   int times = 1;                                           // kUnlimited: for ever
   std::int64_t delayUs = 500'000;                          // kDelay
@@ -38,6 +40,8 @@ struct FaultRule {
 FaultRule NextAnswers(Fault fault, int n = 1);
 // The answers to request `code` (the repeat request counts as code 2).
 FaultRule AnswersTo(Fault fault, std::uint8_t code, int times = kUnlimited);
+// The frames of answer code `code`, e.g. 35 for the data blocks of an upload.
+FaultRule AnswersWithCode(Fault fault, std::uint8_t code, int times = kUnlimited);
 // Answers k, 2k, 3k ... counted from when the rule is added.
 FaultRule EveryKthAnswer(Fault fault, int k, int times = kUnlimited);
 
@@ -61,8 +65,9 @@ public:
   void Clear() { rules_.clear(); }
   bool empty() const { return rules_.empty(); }
 
-  // Called once for every answer the panel sends; spent rules are removed.
-  FaultDecision Decide(std::uint8_t requestCode);
+  // Called once for every frame the panel sends, with the request it answers
+  // and its own code; spent rules are removed.
+  FaultDecision Decide(std::uint8_t requestCode, std::uint8_t answerCode);
 
 private:
   struct Active {

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <map>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -21,6 +22,29 @@ struct AnalogLoop {
 
 inline constexpr std::uint8_t kLoopAnswers = 0x01;
 inline constexpr std::uint8_t kLoopInAlarm = 0x02;
+
+// One logbook entry as the panel reports it.
+struct LogbookEntry {
+  // Year modulo 100, month, day, hour, minute, second.
+  std::array<std::uint8_t, 6> time{};
+  std::string event; // up to 21 characters on a real panel
+  std::string info;  // up to 24 characters on a real panel
+
+  bool operator==(const LogbookEntry&) const = default;
+};
+
+// The panel keeps this many logbook entries; it reports no more.
+inline constexpr std::size_t kLogbookCapacity = 500;
+
+// How programming a relay card ends (answer 38, byte 6).
+namespace card_state {
+inline constexpr std::uint8_t kOk = 0;
+inline constexpr std::uint8_t kUnknown = 1;
+inline constexpr std::uint8_t kError = 2;
+inline constexpr std::uint8_t kNoCommunication = 3;
+} // namespace card_state
+
+inline constexpr int kMaxRelayCards = 8;
 
 // Everything the simulated panel knows. Texts are fixed-width byte fields
 // exactly as the panel sends them (see FillText); tests may set any byte.
@@ -49,6 +73,18 @@ struct PanelState {
   std::map<std::uint8_t, std::array<std::uint8_t, 16>> records16; // by record number
   std::map<std::uint8_t, std::array<std::uint8_t, 32>> records32; // by record number
 
+  // The parameter image exactly as it travels in the data blocks (see
+  // parameter_image.h); a download replaces it, an upload sends it.
+  std::vector<std::uint8_t> image;
+  // In the order the panel reports them, the newest first; only the first
+  // kLogbookCapacity are reported.
+  std::vector<LogbookEntry> logbook;
+  // Relay cards 1..relayCards exist; a download takes the count from its
+  // central record. Programming a card that does not exist ends in "no
+  // communication"; an existing card ends as listed here, or OK.
+  int relayCards = 0;
+  std::map<int, std::uint8_t> cardResults; // by card number
+
   // What reached the panel, for tests that drive the program.
   int silences = 0;
   int resets = 0;
@@ -68,9 +104,17 @@ void FillText(std::array<std::uint8_t, N>& field, std::string_view text) {
   for (std::size_t i = 0; i < N && i < text.size(); ++i) field[i] = static_cast<std::uint8_t>(text[i]);
 }
 
+// `count` logbook entries (at most kLogbookCapacity), the newest first, the
+// newest at `newest`, older ones minutes to hours apart: alarms, faults,
+// silences and resets on the loops, relay cards and power supply.
+std::vector<LogbookEntry> MakeLogbook(std::size_t count,
+                                      const std::array<std::uint8_t, 6>& newest = {26, 1, 1, 11, 42, 7});
+
 // A panel to try the program with: six loops in use (one in test, one out of
-// service, one open), loop texts, two repeater panels, three relay cards and
-// the power supply controller with their firmware versions.
+// service, one open), loop texts, two repeater panels, three relay cards (the
+// third faulty: its programming ends in an error) and the power supply
+// controller with their firmware versions, the configuration of
+// RealisticImage() and a logbook of 36 entries.
 PanelState RealisticPanel();
 
 } // namespace panelsim
