@@ -24,4 +24,13 @@ public:
   virtual void WaitForInput(std::uint64_t seen, int ms) = 0;
 };
 
+// A line that can be opened by port number and closed again: the serial port
+// in the program, a fake in tests.
+class PortChannel : public ByteChannel {
+public:
+  // Opens "COM<port>" at `baud`; the channel reports its own failures.
+  virtual bool Open(int port, int baud) = 0;
+  virtual void Close() = 0;
+};
+
 } // namespace kx700

@@ -14,7 +14,7 @@ namespace kx700 {
 // A serial port on termios: raw 8N1 at 2400 to 38400 baud, no flow control,
 // opened exclusively, with a reader thread that moves every received byte
 // into the receive ring while the port is open.
-class Ser_port final : public ByteChannel {
+class Ser_port final : public PortChannel {
 public:
   Ser_port(MessageHost& host, SettingLookup settings = {});
   ~Ser_port() override;
@@ -25,11 +25,11 @@ public:
   // returns false when it cannot; returns true (with fault 3) when a port is
   // open already. A baud rate other than 2400, 4800, 9600, 19200 or 38400
   // keeps the device's current rate.
-  bool Open(int port, int baud);
+  bool Open(int port, int baud) override;
   // The same for a device path.
   bool OpenDevice(const std::string& device, int baud);
   // Stops the reader and closes the device; nothing when closed.
-  void Close();
+  void Close() override;
 
   bool IsOpen() const override { return open_.load(std::memory_order_acquire); }
   bool Write(std::span<const std::uint8_t> bytes) override;

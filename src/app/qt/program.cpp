@@ -1,21 +1,39 @@
 #include "app/program.h"
 
 #include <QApplication>
+#include <QStringList>
 
-#include "app/qt/main_frame.h"
-#include "common/text_tables.h"
+#include "app/application.h"
+#include "app/qt/qt_settings_store.h"
+#include "app/qt/qt_startup_host.h"
+#include "common/qt/qt_message_host.h"
+#include "link/serial_port.h"
 
 namespace kx700 {
 
 int RunProgram(int argc, char* argv[]) {
-  QApplication app(argc, argv);
+  QApplication qt(argc, argv);
+  QApplication::setOrganizationName(QStringLiteral("Quendar"));
   QApplication::setApplicationName(QStringLiteral("pc_kx700"));
 
-  LoadAllTextTables();
+  QtMessageHost host;
+  QtSettingsStore settings;
+  auto port =
+      std::make_unique<Ser_port>(host, [&settings](const std::string& key) { return settings.ProgramValue(key); });
+  CPc_kx700App app(host, settings, SystemClock::Instance(), std::move(port));
+  QtStartupHost startup(app);
 
-  CMainFrame frame;
-  frame.show();
-  return QApplication::exec();
+  std::vector<std::string> files;
+  const QStringList arguments = QApplication::arguments();
+  for (qsizetype i = 1; i < arguments.size(); ++i) files.push_back(arguments[i].toStdString());
+
+  if (!app.InitInstance(startup, files)) {
+    app.ExitInstance();
+    return 1;
+  }
+  const int result = QApplication::exec();
+  app.ExitInstance();
+  return result;
 }
 
 } // namespace kx700

@@ -1,0 +1,102 @@
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/settings_store.h"
+#include "app/startup_host.h"
+#include "common/clock.h"
+#include "common/message_host.h"
+#include "link/byte_channel.h"
+#include "link/panel_identification.h"
+#include "link/panel_link.h"
+#include "link/progress_sink.h"
+#include "model/document.h"
+#include "model/version.h"
+
+namespace kx700 {
+
+enum LinkMode : int {
+  kLinkSupervision = 0,
+  kLinkAnalogValues = 1,
+  kLinkCardProgramming = 2,
+  kLinkControlTest = 3,
+};
+
+constexpr int kDefaultBaud = 9600;
+
+// The program's one application object: it owns the document and the link
+// to the panel, knows the connected panel, chooses the language and the
+// port at start and keeps the port in the settings at exit.
+class CPc_kx700App final : public PanelVersionSource, public ProgressSink {
+public:
+  CPc_kx700App(MessageHost& host, SettingsStore& settings, Clock& clock, std::unique_ptr<PortChannel> port);
+  ~CPc_kx700App() override;
+  CPc_kx700App(const CPc_kx700App&) = delete;
+  CPc_kx700App& operator=(const CPc_kx700App&) = delete;
+
+  // Start-up, in order: language, port, recent files, main window, the file
+  // named on the command line, showing the window. False when the command
+  // line cannot be carried out: the program then ends.
+  bool InitInstance(StartupHost& startup, const std::vector<std::string>& arguments);
+  // Shut-down: the port in use goes back into the settings.
+  int ExitInstance();
+
+  void LoadLanguage(StartupHost& startup);
+  void ReadComPortSetting();
+  void WriteComPortSetting();
+
+  // --- versions
+  std::optional<VersionTriple> GetStoredPanelVersion() const override;
+  bool GetPanelVersion(int& major, int& minor) const;
+  VersionTriple GetConfigurationVersion() const { return document_.GetConfigurationVersion(); }
+  bool CompareVersion(int major, int minor, int op) const { return document_.CompareVersion(major, minor, op); }
+  // The panel form checks the identified panel; the file form `given`.
+  bool CheckVersionCompatibility(VersionCheckForm form, VersionTriple given = {});
+
+  // --- progress of long transfers, forwarded to the main window's status bar
+  void SetProgressSink(ProgressSink* sink) { progressSink_ = sink; }
+  bool IsProgressShown() const override { return progressSink_ && progressSink_->IsProgressShown(); }
+  bool ShowProgress(ProgressText text, int count) override {
+    return progressSink_ && progressSink_->ShowProgress(text, count);
+  }
+  void StepProgress() override {
+    if (progressSink_) progressSink_->StepProgress();
+  }
+  void HideProgress() override {
+    if (progressSink_) progressSink_->HideProgress();
+  }
+
+  CPc_kx700Doc& document() { return document_; }
+  CPanelLink& link() { return link_; }
+  PortChannel& port() { return *port_; }
+  MessageHost& messageHost() { return host_; }
+  SettingsStore& settings() { return settings_; }
+  Clock& clock() { return clock_; }
+  const std::vector<std::string>& recentFiles() const { return recentFiles_; }
+
+  // The connected panel, as its identification answer gives it.
+  PanelIdentification identification;
+  std::string statusText; // the panel text of the dialog bar; empty: not connected
+  bool connected = false;
+  int linkMode = kLinkSupervision;
+  int idleCountdown = 0;
+  int requestedPort = 1;
+  int requestedBaud = kDefaultBaud;
+  int activePort = 1;
+  int activeBaud = kDefaultBaud;
+
+private:
+  MessageHost& host_;
+  SettingsStore& settings_;
+  Clock& clock_;
+  std::unique_ptr<PortChannel> port_;
+  CPc_kx700Doc document_;
+  CPanelLink link_;
+  ProgressSink* progressSink_ = nullptr;
+  std::vector<std::string> recentFiles_;
+};
+
+} // namespace kx700

@@ -1,0 +1,44 @@
+#include "app/qt/qt_startup_host.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+#include "app/qt/main_frame.h"
+
+namespace kx700 {
+
+QtStartupHost::QtStartupHost(CPc_kx700App& app) : app_(app) {}
+
+QtStartupHost::~QtStartupHost() {
+  if (translator_) QCoreApplication::removeTranslator(translator_.get());
+  app_.SetProgressSink(nullptr);
+}
+
+QStringList QtStartupHost::TranslationFolders() {
+  const QString dir = QCoreApplication::applicationDirPath();
+  return {dir, QDir(dir).absoluteFilePath(QStringLiteral("../share/kx700/translations"))};
+}
+
+bool QtStartupHost::LoadTranslation(const std::string& file) {
+  auto translator = std::make_unique<QTranslator>();
+  for (const QString& folder : TranslationFolders()) {
+    if (translator->load(QString::fromStdString(file), folder)) {
+      QCoreApplication::installTranslator(translator.get());
+      translator_ = std::move(translator);
+      return true;
+    }
+  }
+  return false;
+}
+
+void QtStartupHost::CreateMainWindow() { frame_ = std::make_unique<CMainFrame>(); }
+
+bool QtStartupHost::OpenDocumentFile(const std::string& path) {
+  return app_.document().ReadFile(path, app_.messageHost());
+}
+
+void QtStartupHost::ShowMainWindow() {
+  if (frame_) frame_->show();
+}
+
+} // namespace kx700

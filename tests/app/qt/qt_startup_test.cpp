@@ -1,0 +1,82 @@
+#include "app/qt/qt_startup_host.h"
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QStandardPaths>
+
+#include "app/qt/main_frame.h"
+#include "app/qt/qt_settings_store.h"
+#include "link/qt/communication_settings_dialog.h"
+#include "support/fake_message_host.h"
+#include "support/fake_port.h"
+#include "support/temp_dir.h"
+
+namespace kx700 {
+namespace {
+
+TEST(QtSettings, LiveInTheUsersConfigFolder) {
+  // The test program points XDG_CONFIG_HOME at a folder of its own.
+  const QString config = QString::fromLocal8Bit(qgetenv("XDG_CONFIG_HOME"));
+  ASSERT_FALSE(config.isEmpty());
+  ASSERT_NE(config, QDir::homePath() + "/.config");
+
+  QtSettingsStore store;
+  EXPECT_TRUE(store.SetProgramValue("Com_port", "COM4"));
+  EXPECT_EQ(store.ProgramValue("Com_port"), "COM4");
+  EXPECT_FALSE(store.ProgramValue("Language"));
+  store.SetRecentFiles({"/x/a.qnd3", "/x/b.qnd3"});
+  EXPECT_EQ(store.RecentFiles(), (std::vector<std::string>{"/x/a.qnd3", "/x/b.qnd3"}));
+
+  EXPECT_TRUE(QFile::exists(config + "/Quendar/kx700 1.conf"));
+  EXPECT_TRUE(QFile::exists(config + "/Quendar/pc_kx700.conf"));
+  QFile file(config + "/Quendar/kx700 1.conf");
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const QString text = QString::fromUtf8(file.readAll());
+  EXPECT_TRUE(text.contains("[1.00]")) << text.toStdString();
+  EXPECT_TRUE(text.contains("Com_port=COM4")) << text.toStdString();
+}
+
+struct QtProgram {
+  test::FakeMessageHost host;
+  QtSettingsStore settings;
+  CPc_kx700App app{host, settings, SystemClock::Instance(), std::make_unique<test::FakePort>()};
+  QtStartupHost startup{app};
+};
+
+TEST(QtStartup, TranslationsComeFromBesideTheProgram) {
+  QtProgram p;
+  EXPECT_FALSE(p.startup.LoadTranslation("rc_700xx.qm"));
+  ASSERT_TRUE(p.startup.LoadTranslation("rc_700fr.qm"));
+  Ccommunication_settings dialog(1, 9600);
+  EXPECT_EQ(dialog.windowTitle(), "Communication");
+}
+
+TEST(QtStartup, OpensTheFileNamedOnTheCommandLine) {
+  test::TempDir dir;
+  const std::string good = dir.File("good.qnd3");
+  const std::string bad = dir.File("bad.qnd3");
+  {
+    CPc_kx700Doc doc;
+    doc.loops.emplace_back().SetByte(LoopRecord::kNumber, 5);
+    ASSERT_TRUE(doc.WriteFile(good, *std::make_unique<test::FakeMessageHost>()));
+  }
+  test::TempDir::Write(bad, {'"', 'X', '"', '\r', '\n'});
+
+  QtProgram p;
+  ASSERT_TRUE(p.app.InitInstance(p.startup, {good}));
+  ASSERT_NE(p.startup.mainFrame(), nullptr);
+  EXPECT_TRUE(p.startup.mainFrame()->isVisible());
+  ASSERT_EQ(p.app.document().loops.size(), 1u);
+  EXPECT_EQ(p.app.document().loops.front().Number(), 5);
+
+  QtProgram q;
+  EXPECT_FALSE(q.app.InitInstance(q.startup, {bad}));
+  ASSERT_EQ(q.host.boxes().size(), 1u);
+  EXPECT_EQ(q.host.boxes()[0].caption, "Fout 8");
+  EXPECT_TRUE(q.startup.mainFrame() == nullptr || !q.startup.mainFrame()->isVisible());
+}
+
+} // namespace
+} // namespace kx700
