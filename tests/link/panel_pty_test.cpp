@@ -6,6 +6,7 @@
 
 #include "link/panel_link.h"
 #include "link/serial_port.h"
+#include "model/model_fixtures.h"
 #include "panelsim/engine.h"
 #include "panelsim/pty_server.h"
 #include "support/fake_message_host.h"
@@ -77,6 +78,29 @@ TEST_F(PanelOnPty, IdentificationAnalogValueClockAndLanguage) {
   EXPECT_EQ(link.GetLanguage(), 3);
   // Two success boxes, nothing else.
   EXPECT_EQ(host.boxes().size(), 2u);
+}
+
+TEST_F(PanelOnPty, DownloadUploadAndLogbook) {
+  server.WithEngine([](panelsim::Engine& e) {
+    e.SetBaud(0);
+    e.SetProgramCardsAfterDownload(false);
+  });
+  CPc_kx700Doc doc;
+  doc.AdoptConfiguration(test::MakeFullConfiguration());
+  ASSERT_TRUE(link.SendParameters(doc, 0, false, false));
+  Configuration received;
+  ASSERT_TRUE(link.ReceiveParameters(received, 0, false));
+  received.version = doc.version;
+  EXPECT_EQ(received, doc.configuration());
+
+  for (std::size_t entries : {2u, 250u, 0u}) {
+    server.WithEngine([entries](panelsim::Engine& e) { e.state().logbook = panelsim::MakeLogbook(entries); });
+    if (entries == 0) host.Answer(MessageAnswer::Ok);
+    EXPECT_TRUE(link.ReadLogbook(doc, 250, 0));
+    EXPECT_EQ(doc.logbook().size(), entries);
+  }
+  ASSERT_EQ(host.boxes().size(), 1u);
+  EXPECT_EQ(host.boxes()[0].caption, "Aandacht 3");
 }
 
 TEST_F(PanelOnPty, AHangUpEndsTheCommandWithItsFault) {

@@ -189,6 +189,7 @@ int main(int argc, char** argv) {
   SetClockToNow(engine.state());
   engine.state().technicianMode = o.technician;
   engine.SetBaud(o.baud);
+  engine.SetPaceReception(o.baud > 0);
   engine.SetAnswerDelayUs(std::int64_t{o.answerDelayMs} * 1000);
   engine.SetPanelAddress(static_cast<std::uint8_t>(o.panelAddress));
   engine.SetAcknowledgeSwitches(o.ackSwitches);

@@ -105,6 +105,12 @@ Engine::Engine(PanelState state) : state_(std::move(state)) {
 void Engine::Receive(std::span<const std::uint8_t> bytes, std::int64_t nowUs) {
   FireTimed(nowUs);
   nowUs_ = nowUs;
+  if (paceReception_ && baud_ > 0) {
+    // The panel has the bytes once the line has carried them.
+    receptionFreeUs_ = std::max(nowUs, receptionFreeUs_) +
+                       static_cast<std::int64_t>(bytes.size()) * 10'000'000 / baud_;
+    nowUs_ = receptionFreeUs_;
+  }
   if (hangingUp_) return;
   std::vector<FrameReceiver::Result> frames;
   receiver_.Put(bytes, frames);

@@ -296,6 +296,27 @@ TEST_F(EngineTest, BytesArePacedTenBitsEachAfterTheAnswerDelay) {
   EXPECT_EQ(test::Frames(out).size(), 2u);
 }
 
+TEST_F(EngineTest, PacedReceptionCountsTheRequestsLineTime) {
+  e.SetBaud(9600);
+  e.SetAnswerDelayUs(2'000);
+  e.SetPaceReception(true);
+  const std::int64_t t0 = 1'000'000;
+  const Bytes request = test::RequestBytes(req::kStatus);
+  const std::int64_t lineUs = static_cast<std::int64_t>(request.size()) * 10'000'000 / 9600;
+  e.Receive(request, t0);
+  EXPECT_EQ(e.NextDueUs(), t0 + lineUs + 2'000);
+  // A second request sent at the same moment queues behind the first on the line.
+  e.Receive(request, t0);
+  Bytes out;
+  e.TakeDue(t0 + lineUs + 2'000, out);
+  std::int64_t last = 0;
+  while (auto next = e.NextDueUs()) {
+    last = *next;
+    e.TakeDue(*next, out);
+  }
+  EXPECT_GE(last, t0 + 2 * lineUs + 2'000);
+}
+
 TEST_F(EngineTest, WithoutPacingAnAnswerIsDueAllAtOnce) {
   e.SetBaud(0);
   e.SetAnswerDelayUs(500);

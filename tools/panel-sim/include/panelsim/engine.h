@@ -134,6 +134,9 @@ public:
   int baud() const { return baud_; }
   // The panel's think time between a request and the first byte of its answer.
   void SetAnswerDelayUs(std::int64_t us) { answerDelayUs_ = us < 0 ? 0 : us; }
+  // Whether bytes from the program also take their line time at the baud
+  // rate before the panel has them (a pseudo-terminal delivers them at once).
+  void SetPaceReception(bool on) { paceReception_ = on; }
   std::int64_t answerDelayUs() const { return answerDelayUs_; }
   // The panel answers requests to this address and to 0x20 (the whole panel).
   void SetPanelAddress(std::uint8_t address) { panelAddress_ = address; }
@@ -223,6 +226,8 @@ private:
   std::deque<OutByte> out_;
   std::vector<std::uint8_t> lastFrame_; // as the panel built it, before any line fault
   std::int64_t nowUs_ = 0;
+  bool paceReception_ = false;
+  std::int64_t receptionFreeUs_ = 0;  // when the incoming line has carried what came so far
   std::optional<std::int64_t> lineFreeUs_;
   std::uint8_t answeringCode_ = 0; // the request being answered, for the fault plan
   bool hangingUp_ = false;
