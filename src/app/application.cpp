@@ -28,6 +28,7 @@ CPc_kx700App::CPc_kx700App(MessageHost& host, SettingsStore& settings, Clock& cl
     : host_(host), settings_(settings), clock_(clock), port_(std::move(port)), link_(*port_, clock, host, *this) {
   LoadAllTextTables();
   document_.SetPanelVersionSource(this);
+  link_.SetIdleCountdownHook([this] { ArmIdleCountdown(); });
 }
 
 // The link goes first, then the port it talks through.

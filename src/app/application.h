@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "app/frame_host.h"
 #include "app/settings_store.h"
 #include "app/startup_host.h"
 #include "common/clock.h"
@@ -69,6 +70,26 @@ public:
     if (progressSink_) progressSink_->HideProgress();
   }
 
+  // --- the link engine: one step each time the program is idle
+  void OnIdle();
+  // Enters a service window's link mode (refused while another one is on) or
+  // leaves it (mode 0, always accepted).
+  bool SetLinkMode(int mode);
+  int GetLinkMode() const { return linkMode; }
+  // Gives a pending answer ten steps before the next request.
+  void ArmIdleCountdown();
+  void SetTechnicianMode(bool on);
+  // The next idle step reopens the port if it is closed, even with the same
+  // settings: the user chose a port again.
+  void RequestPortRetry() { portRetry_ = true; }
+  void SuperviseConnection();
+  void PollAnalogValues();
+  void PollCardProgramming();
+
+  void SetFrameHost(FrameHost* frame) { frame_ = frame; }
+  AnalogValuesWindow* analogWindow = nullptr;
+  CardProgrammingWindow* cardWindow = nullptr;
+
   CPc_kx700Doc& document() { return document_; }
   CPanelLink& link() { return link_; }
   PortChannel& port() { return *port_; }
@@ -96,7 +117,15 @@ private:
   CPc_kx700Doc document_;
   CPanelLink link_;
   ProgressSink* progressSink_ = nullptr;
+  FrameHost* frame_ = nullptr;
   std::vector<std::string> recentFiles_;
+
+  // Supervision of the connection.
+  std::int64_t nextSupervisionMs_ = 0; // due at once
+  bool replySeen_ = false;
+  int lastShownPanelNumber_ = 0;
+  char lastTechnicianChar_ = 0;
+  bool portRetry_ = false;
 };
 
 } // namespace kx700

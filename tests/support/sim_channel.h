@@ -12,13 +12,19 @@ namespace kx700::test {
 // The line to the simulated panel inside the test process, on virtual time:
 // what the program writes reaches the panel at once, and waiting for input
 // moves the fake clock on to the panel's next byte, paced as the panel says.
-class SimChannel final : public ByteChannel {
+class SimChannel final : public PortChannel {
 public:
   SimChannel(FakeClock& clock, panelsim::Engine& engine) : clock_(clock), engine_(engine) {}
 
-  bool IsOpen() const override { return !engine_.HungUp(); }
+  bool Open(int port, int baud) override {
+    opens.push_back({port, baud});
+    open_ = true;
+    return true;
+  }
+  void Close() override { open_ = false; }
+  bool IsOpen() const override { return open_ && !engine_.HungUp(); }
   bool Write(std::span<const std::uint8_t> bytes) override {
-    if (engine_.HungUp()) return false;
+    if (!IsOpen()) return false;
     engine_.Receive(bytes, NowUs());
     Pump();
     return true;
@@ -40,6 +46,18 @@ public:
     }
   }
 
+  // Lets `ms` pass and hands over what the panel sent meanwhile, as the
+  // reader thread would.
+  void Advance(int ms) {
+    clock_.Advance(ms);
+    Pump();
+  }
+
+  struct Opening {
+    int port, baud;
+  };
+  std::vector<Opening> opens;
+
 private:
   std::int64_t NowUs() const { return clock_.SteadyMs() * 1000; }
   // Moves the panel's due bytes into the ring; what does not fit waits, as
@@ -54,6 +72,7 @@ private:
   panelsim::Engine& engine_;
   RxRing ring_;
   std::vector<std::uint8_t> pending_;
+  bool open_ = true;
 };
 
 } // namespace kx700::test
