@@ -2,6 +2,115 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_GB">
 <context>
+    <name>kx700::CAboutDlg</name>
+    <message>
+        <source>KX700 configuratie</source>
+        <translation>KX700 configuration</translation>
+    </message>
+    <message>
+        <source>Brandmeldcentrale KX700</source>
+        <translation>KX700 fire detection panel</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>kx700::CMainFrame</name>
+    <message>
+        <source>&amp;Nieuw</source>
+        <translation>&amp;New</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Open...</translation>
+    </message>
+    <message>
+        <source>Opslaan &amp;Als...</source>
+        <translation>Save &amp;As...</translation>
+    </message>
+    <message>
+        <source>&amp;Afdrukken...</source>
+        <translation>&amp;Print...</translation>
+    </message>
+    <message>
+        <source>Afsluiten</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>Wijzigen</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>Ontvangen</source>
+        <translation>Receive</translation>
+    </message>
+    <message>
+        <source>Verzenden</source>
+        <translation>Send</translation>
+    </message>
+    <message>
+        <source>Stilte</source>
+        <translation>Silence</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>Analoge waarden</source>
+        <translation>Analog values</translation>
+    </message>
+    <message>
+        <source>Technicus mode</source>
+        <translation>Technician mode</translation>
+    </message>
+    <message>
+        <source>Communicatie</source>
+        <translation>Communication</translation>
+    </message>
+    <message>
+        <source>Versie</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>&amp;Bestand</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>Instellingen</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>&amp;Extra</source>
+        <translation>&amp;Extra</translation>
+    </message>
+    <message>
+        <source>Werkbalk</source>
+        <translation>Toolbar</translation>
+    </message>
+    <message>
+        <source>Centrale</source>
+        <translation>Control panel</translation>
+    </message>
+    <message>
+        <source>Naamloos</source>
+        <translation>Untitled</translation>
+    </message>
+    <message>
+        <source>KX700 - configuratie</source>
+        <translation>KX700 - configuration</translation>
+    </message>
+</context>
+<context>
+    <name>kx700::CStatusBarWithProgress</name>
+    <message>
+        <source>Technicus mode: 000</source>
+        <translation>Technician mode: 000</translation>
+    </message>
+</context>
+<context>
     <name>kx700::Ccommunication_settings</name>
     <message>
         <source>Communicatie</source>
@@ -26,6 +135,13 @@
     <message>
         <source>Annuleren</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>kx700::QtFileDialogHost</name>
+    <message>
+        <source>Configuratiebestanden (*.qnd3)</source>
+        <translation>Configuration files (*.qnd3)</translation>
     </message>
 </context>
 </TS>

@@ -9,8 +9,6 @@
 namespace kx700 {
 namespace {
 
-constexpr std::size_t kRecentFiles = 4;
-
 struct LanguageChoice {
   const char* value;
   const char* file;
@@ -24,8 +22,14 @@ constexpr LanguageChoice kLanguages[] = {
 
 } // namespace
 
-CPc_kx700App::CPc_kx700App(MessageHost& host, SettingsStore& settings, Clock& clock, std::unique_ptr<PortChannel> port)
-    : host_(host), settings_(settings), clock_(clock), port_(std::move(port)), link_(*port_, clock, host, *this) {
+CPc_kx700App::CPc_kx700App(MessageHost& host, SettingsStore& settings, Clock& clock, FileDialogHost& dialogs,
+                           std::unique_ptr<PortChannel> port)
+    : host_(host),
+      settings_(settings),
+      clock_(clock),
+      port_(std::move(port)),
+      link_(*port_, clock, host, *this),
+      dialogs_(dialogs) {
   LoadAllTextTables();
   document_.SetPanelVersionSource(this);
   link_.SetIdleCountdownHook([this] { ArmIdleCountdown(); });
@@ -37,8 +41,7 @@ CPc_kx700App::~CPc_kx700App() { port_->Close(); }
 bool CPc_kx700App::InitInstance(StartupHost& startup, const std::vector<std::string>& arguments) {
   LoadLanguage(startup);
   ReadComPortSetting();
-  recentFiles_ = settings_.RecentFiles();
-  if (recentFiles_.size() > kRecentFiles) recentFiles_.resize(kRecentFiles);
+  controller_.emplace(document_, host_, dialogs_, settings_); // reads the recent files
   startup.CreateMainWindow();
   for (const std::string& argument : arguments) {
     if (!startup.OpenDocumentFile(argument)) return false;

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "app/document_controller.h"
+#include "app/file_dialog_host.h"
 #include "app/frame_host.h"
 #include "app/settings_store.h"
 #include "app/startup_host.h"
@@ -33,7 +35,8 @@ constexpr int kDefaultBaud = 9600;
 // port at start and keeps the port in the settings at exit.
 class CPc_kx700App final : public PanelVersionSource, public ProgressSink {
 public:
-  CPc_kx700App(MessageHost& host, SettingsStore& settings, Clock& clock, std::unique_ptr<PortChannel> port);
+  CPc_kx700App(MessageHost& host, SettingsStore& settings, Clock& clock, FileDialogHost& dialogs,
+               std::unique_ptr<PortChannel> port);
   ~CPc_kx700App() override;
   CPc_kx700App(const CPc_kx700App&) = delete;
   CPc_kx700App& operator=(const CPc_kx700App&) = delete;
@@ -82,11 +85,31 @@ public:
   // The next idle step reopens the port if it is closed, even with the same
   // settings: the user chose a port again.
   void RequestPortRetry() { portRetry_ = true; }
+  // How long the program may stay idle before the next step is due: the
+  // polling modes count steps of 5 ms, supervision only needs its next due
+  // time, provided a step also runs whenever bytes arrive
+  // (StepsOnArrivingBytes).
+  int NextIdleDelayMs() const;
+  bool StepsOnArrivingBytes() const;
   void SuperviseConnection();
   void PollAnalogValues();
   void PollCardProgramming();
 
   void SetFrameHost(FrameHost* frame) { frame_ = frame; }
+  FrameHost* frameHost() const { return frame_; }
+
+  // While a command talks to the panel the link engine keeps still.
+  class BusyScope {
+  public:
+    explicit BusyScope(CPc_kx700App& app) : app_(app) { ++app_.busy_; }
+    ~BusyScope() { --app_.busy_; }
+    BusyScope(const BusyScope&) = delete;
+    BusyScope& operator=(const BusyScope&) = delete;
+
+  private:
+    CPc_kx700App& app_;
+  };
+  bool busy() const { return busy_ > 0; }
   AnalogValuesWindow* analogWindow = nullptr;
   CardProgrammingWindow* cardWindow = nullptr;
 
@@ -96,7 +119,8 @@ public:
   MessageHost& messageHost() { return host_; }
   SettingsStore& settings() { return settings_; }
   Clock& clock() { return clock_; }
-  const std::vector<std::string>& recentFiles() const { return recentFiles_; }
+  // New, Open, Save As and the recent files; there from start-up on.
+  DocumentController& controller() { return *controller_; }
 
   // The connected panel, as its identification answer gives it.
   PanelIdentification identification;
@@ -118,7 +142,8 @@ private:
   CPanelLink link_;
   ProgressSink* progressSink_ = nullptr;
   FrameHost* frame_ = nullptr;
-  std::vector<std::string> recentFiles_;
+  FileDialogHost& dialogs_;
+  std::optional<DocumentController> controller_;
 
   // Supervision of the connection.
   std::int64_t nextSupervisionMs_ = 0; // due at once
@@ -126,6 +151,7 @@ private:
   int lastShownPanelNumber_ = 0;
   char lastTechnicianChar_ = 0;
   bool portRetry_ = false;
+  int busy_ = 0;
 };
 
 } // namespace kx700

@@ -41,6 +41,24 @@ void CPc_kx700App::OnIdle() {
   }
 }
 
+int CPc_kx700App::NextIdleDelayMs() const {
+  constexpr int kStepMs = 5;
+  constexpr int kQuietMs = 1000;
+  if (requestedPort != activePort || requestedBaud != activeBaud || portRetry_) return 0;
+  if (linkMode == kLinkAnalogValues && connected) return kStepMs;
+  if (linkMode == kLinkCardProgramming) return kStepMs;
+  if (linkMode == kLinkControlTest && connected) return kQuietMs;
+  // Supervision: an awaited answer wakes the engine through the arriving
+  // bytes; otherwise nothing happens before the next request is due.
+  const std::int64_t untilDue = nextSupervisionMs_ - clock_.SteadyMs();
+  return static_cast<int>(std::clamp<std::int64_t>(untilDue, 0, kQuietMs));
+}
+
+bool CPc_kx700App::StepsOnArrivingBytes() const {
+  const bool supervising = !connected || (linkMode != kLinkAnalogValues && linkMode != kLinkControlTest);
+  return supervising && linkMode != kLinkCardProgramming;
+}
+
 void CPc_kx700App::SuperviseConnection() {
   const std::int64_t now = clock_.SteadyMs();
   RxRing& ring = port_->Ring();

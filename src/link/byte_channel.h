@@ -31,6 +31,9 @@ public:
   // Opens "COM<port>" at `baud`; the channel reports its own failures.
   virtual bool Open(int port, int baud) = 0;
   virtual void Close() = 0;
+  // A file descriptor that becomes readable when bytes arrive, for an event
+  // loop to wake on; -1 when the channel has none.
+  virtual int DataNotifyFd() const { return -1; }
 };
 
 } // namespace kx700

@@ -68,7 +68,8 @@ std::string ErrnoReason(int error) {
 
 } // namespace
 
-Ser_port::Ser_port(MessageHost& host, SettingLookup settings) : host_(host), settings_(std::move(settings)) {}
+Ser_port::Ser_port(MessageHost& host, SettingLookup settings)
+    : host_(host), settings_(std::move(settings)), dataFd_(::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK)) {}
 
 Ser_port::~Ser_port() {
   // Closing here shows no box: a failure at the end of the program helps nobody.
@@ -81,6 +82,7 @@ Ser_port::~Ser_port() {
     ::close(wakeFd_);
     ::close(fd_);
   }
+  if (dataFd_ >= 0) ::close(dataFd_);
 }
 
 void Ser_port::ShowFault(int fault) { kx700::ShowFault(host_, fault); }
@@ -202,6 +204,8 @@ void Ser_port::ReaderThread() {
       const ssize_t n = ::read(fd_, buffer.data(), std::min(room, buffer.size()));
       if (n > 0) {
         ring_.Put(std::span(buffer.data(), static_cast<std::size_t>(n)));
+        const std::uint64_t one = 1;
+        [[maybe_unused]] auto ignored = ::write(dataFd_, &one, sizeof one);
         continue;
       }
       if (n < 0 && (errno == EAGAIN || errno == EINTR)) continue;

@@ -35,6 +35,8 @@ public:
   bool Write(std::span<const std::uint8_t> bytes) override;
   RxRing& Ring() override { return ring_; }
   void WaitForInput(std::uint64_t seen, int ms) override;
+  // Readable (an eventfd) after bytes came in; reading it clears it.
+  int DataNotifyFd() const override { return dataFd_; }
 
   const std::string& device() const { return device_; }
   // Times the reader thread woke up, for tests of its idling.
@@ -53,6 +55,7 @@ private:
   std::atomic<std::uint64_t> wakeups_{0};
   int fd_ = -1;
   int wakeFd_ = -1;
+  int dataFd_ = -1;
   int baud_ = 0;
   std::string device_;
   std::thread reader_;

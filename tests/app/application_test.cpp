@@ -4,6 +4,7 @@
 
 #include "common/text_tables.h"
 #include "support/fake_clock.h"
+#include "support/fake_file_dialogs.h"
 #include "support/fake_message_host.h"
 #include "support/fake_port.h"
 #include "support/fake_settings.h"
@@ -42,6 +43,7 @@ struct Program {
   FakeClock clock;
   FakePort* port = nullptr;
   FakeStartup startup;
+  test::FakeFileDialogs dialogs;
   std::unique_ptr<CPc_kx700App> app;
 
   Program() {
@@ -50,7 +52,7 @@ struct Program {
     auto owned = std::make_unique<FakePort>();
     port = owned.get();
     port->log = &log;
-    app = std::make_unique<CPc_kx700App>(host, settings, clock, std::move(owned));
+    app = std::make_unique<CPc_kx700App>(host, settings, clock, dialogs, std::move(owned));
   }
   ~Program() { SelectTextLanguage(TextLanguage::Dutch); }
 };
@@ -63,7 +65,7 @@ TEST(Application, StartsUpInOrder) {
   EXPECT_EQ(p.log,
             (std::vector<std::string>{"read Language", "translation rc_700fr.qm", "read Com_port", "open COM3 9600",
                                       "recent files", "main window", "open file /work/x.qnd3", "show"}));
-  EXPECT_EQ(p.app->recentFiles().size(), 4u);
+  EXPECT_EQ(p.app->controller().recentFiles().size(), 4u);
   EXPECT_TRUE(p.host.boxes().empty());
 }
 

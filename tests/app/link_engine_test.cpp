@@ -2,6 +2,7 @@
 
 #include "app/application.h"
 #include "panelsim/engine.h"
+#include "support/fake_file_dialogs.h"
 #include "support/fake_message_host.h"
 #include "support/fake_settings.h"
 #include "support/sim_channel.h"
@@ -44,13 +45,14 @@ struct Engine {
   FakeMessageHost host;
   FakeSettings settings;
   FakeFrame frame;
+  test::FakeFileDialogs dialogs;
   std::unique_ptr<CPc_kx700App> app;
 
   Engine() {
     panel.SetBaud(9600);
     auto owned = std::make_unique<SimChannel>(clock, panel);
     channel = owned.get();
-    app = std::make_unique<CPc_kx700App>(host, settings, clock, std::move(owned));
+    app = std::make_unique<CPc_kx700App>(host, settings, clock, dialogs, std::move(owned));
     app->SetFrameHost(&frame);
     auto& s = panel.state();
     panelsim::FillText(s.identification, "");

@@ -1,11 +1,241 @@
 #include "app/qt/main_frame.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QLabel>
+#include <QMenuBar>
+#include <QStyle>
+#include <QToolBar>
+
+#include "app/application.h"
+#include "app/qt/about_dialog.h"
+#include "app/qt/status_bar.h"
+#include "common/qt/qt_text.h"
+#include "common/text_tables.h"
+#include "link/qt/communication_settings_dialog.h"
+
 namespace kx700 {
 
-CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
-  setWindowTitle(QStringLiteral("pc_kx700"));
-  setCentralWidget(new QWidget(this));
+CMainFrame::CMainFrame(CPc_kx700App& app, QWidget* parent) : QMainWindow(parent), app_(app) {
+  setObjectName(QStringLiteral("mainFrame"));
+  auto* view = new QWidget(this);
+  view->setObjectName(QStringLiteral("view"));
+  view->setAutoFillBackground(true);
+  view->setBackgroundRole(QPalette::Base);
+  setCentralWidget(view);
+
+  status_ = new CStatusBarWithProgress(100, this);
+  setStatusBar(status_);
+  CreateMenus();
+  CreateToolBar();
+  CreateDialogBar();
   resize(900, 650);
+
+  app_.SetFrameHost(this);
+  app_.SetProgressSink(&progress_);
+  app_.controller().onChanged = [this] {
+    UpdateTitle();
+    UpdateRecentFiles();
+  };
+  UpdateTitle();
+  UpdateRecentFiles();
+  RefreshCommandStates();
 }
+
+CMainFrame::~CMainFrame() {
+  app_.SetFrameHost(nullptr);
+  app_.SetProgressSink(nullptr);
+  app_.controller().onChanged = nullptr;
+}
+
+QAction* CMainFrame::AddCommand(int id, const QString& text, const QKeySequence& shortcut, const QIcon& icon) {
+  auto* action = new QAction(icon, text, this);
+  action->setShortcut(shortcut);
+  action->setData(id);
+  actions_[id] = action;
+  return action;
+}
+
+QAction* CMainFrame::action(int id) const {
+  const auto it = actions_.find(id);
+  return it == actions_.end() ? nullptr : it->second;
+}
+
+void CMainFrame::CreateMenus() {
+  QStyle* s = style();
+  AddCommand(kCmdFileNew, tr("&Nieuw"), QKeySequence(Qt::CTRL | Qt::Key_N), s->standardIcon(QStyle::SP_FileIcon));
+  AddCommand(kCmdFileOpen, tr("&Open..."), QKeySequence(Qt::CTRL | Qt::Key_O),
+             s->standardIcon(QStyle::SP_DialogOpenButton));
+  AddCommand(kCmdFileSaveAs, tr("Opslaan &Als..."), QKeySequence(Qt::CTRL | Qt::Key_S),
+             s->standardIcon(QStyle::SP_DialogSaveButton));
+  AddCommand(kCmdFilePrint, tr("&Afdrukken..."), {}, s->standardIcon(QStyle::SP_FileDialogContentsView));
+  AddCommand(kCmdAppExit, tr("Afsluiten"), {}, {});
+  AddCommand(kCmdEditParameters, tr("Wijzigen"), {}, s->standardIcon(QStyle::SP_FileDialogDetailedView));
+  AddCommand(kCmdReceive, tr("Ontvangen"), {}, s->standardIcon(QStyle::SP_ArrowDown));
+  AddCommand(kCmdSend, tr("Verzenden"), {}, s->standardIcon(QStyle::SP_ArrowUp));
+  AddCommand(kCmdSilence, tr("Stilte"), {}, s->standardIcon(QStyle::SP_MediaVolumeMuted));
+  AddCommand(kCmdReset, tr("Reset"), {}, s->standardIcon(QStyle::SP_BrowserReload));
+  AddCommand(kCmdAnalogValues, tr("Analoge waarden"), {}, s->standardIcon(QStyle::SP_ComputerIcon));
+  AddCommand(kCmdTechnicianMode, tr("Technicus mode"), {}, s->standardIcon(QStyle::SP_DialogResetButton))
+      ->setCheckable(true);
+  AddCommand(kCmdCommunication, tr("Communicatie"), {}, {});
+  AddCommand(kCmdAbout, tr("Versie"), {}, s->standardIcon(QStyle::SP_MessageBoxInformation));
+
+  // The panel commands come to life as they are built; until then they
+  // stand in the tool bar disabled.
+  for (int id : {kCmdFilePrint, kCmdEditParameters, kCmdReceive, kCmdSend, kCmdSilence, kCmdReset, kCmdAnalogValues,
+                 kCmdTechnicianMode})
+    action(id)->setEnabled(false);
+
+  DocumentController& documents = app_.controller();
+  connect(action(kCmdFileNew), &QAction::triggered, this, [&documents] { documents.OnFileNew(); });
+  connect(action(kCmdFileOpen), &QAction::triggered, this, [&documents] { documents.OnFileOpen(); });
+  connect(action(kCmdFileSaveAs), &QAction::triggered, this, [&documents] { documents.OnFileSaveAs(); });
+  connect(action(kCmdAppExit), &QAction::triggered, this, &QWidget::close);
+  connect(action(kCmdCommunication), &QAction::triggered, this, &CMainFrame::OnCommunicationSettings);
+  connect(action(kCmdAbout), &QAction::triggered, this, &CMainFrame::OnAppAbout);
+
+  fileMenu_ = menuBar()->addMenu(tr("&Bestand"));
+  fileMenu_->addAction(action(kCmdFileNew));
+  fileMenu_->addAction(action(kCmdFileOpen));
+  fileMenu_->addAction(action(kCmdFileSaveAs));
+  recentSeparator_ = fileMenu_->addSeparator();
+  fileMenu_->addAction(action(kCmdAppExit));
+  menuBar()->addMenu(tr("Instellingen"))->addAction(action(kCmdCommunication));
+  menuBar()->addMenu(tr("&Extra"))->addAction(action(kCmdAbout));
+}
+
+void CMainFrame::CreateToolBar() {
+  QToolBar* bar = addToolBar(tr("Werkbalk"));
+  bar->setObjectName(QStringLiteral("toolBar"));
+  bar->setMovable(false);
+  const int layout[] = {kCmdFileNew,
+                        kCmdFileOpen,
+                        kCmdFileSaveAs,
+                        0,
+                        kCmdFilePrint,
+                        0,
+                        kCmdEditParameters,
+                        kCmdReceive,
+                        kCmdSend,
+                        0,
+                        kCmdSilence,
+                        kCmdReset,
+                        kCmdAnalogValues,
+                        kCmdTechnicianMode,
+                        0,
+                        kCmdAbout};
+  for (int id : layout) {
+    if (id == 0) {
+      bar->addSeparator();
+    } else {
+      bar->addAction(action(id));
+    }
+  }
+}
+
+void CMainFrame::CreateDialogBar() {
+  addToolBarBreak();
+  QToolBar* bar = addToolBar(tr("Centrale"));
+  bar->setObjectName(QStringLiteral("dialogBar"));
+  bar->setMovable(false);
+  bar->setFloatable(false);
+  panelText_ = new QLabel(bar);
+  panelText_->setObjectName(QStringLiteral("panelText"));
+  QFont font = panelText_->font();
+  font.setPixelSize(14);
+  font.setBold(true);
+  font.setStyleHint(QFont::SansSerif);
+  panelText_->setFont(font);
+  panelText_->setMinimumWidth(450);
+  panelText_->setContentsMargins(6, 2, 6, 2);
+  bar->addWidget(panelText_);
+}
+
+void CMainFrame::SetDialogBarText(const std::string& text) { panelText_->setText(ToQString(text)); }
+
+void CMainFrame::RefreshCommandStates() {
+  UpdateTechnicianPane();
+  if (QAction* technician = action(kCmdTechnicianMode)) technician->setChecked(app_.identification.technicianMode);
+  action(kCmdCommunication)->setEnabled(app_.GetLinkMode() == kLinkSupervision);
+  action(kCmdFileNew)->setEnabled(app_.GetLinkMode() != kLinkCardProgramming);
+  action(kCmdFileSaveAs)->setEnabled(app_.GetLinkMode() != kLinkCardProgramming);
+}
+
+void CMainFrame::UpdateTechnicianPane() {
+  const auto& id = app_.identification;
+  status_->SetTechnicianPane(
+      id.technicianMode ? QStringLiteral("%1: %2").arg(ToQString(OrEmpty(GetText(120))), ToQString(id.technicianCode))
+                        : QStringLiteral("   "));
+}
+
+void CMainFrame::UpdateTitle() {
+  const std::string name = app_.controller().DocumentName();
+  setWindowTitle(QStringLiteral("%1 - %2").arg(name.empty() ? tr("Naamloos") : QString::fromStdString(name),
+                                               tr("KX700 - configuratie")));
+}
+
+void CMainFrame::UpdateRecentFiles() {
+  for (QAction* a : recentActions_) {
+    fileMenu_->removeAction(a);
+    a->deleteLater();
+  }
+  recentActions_.clear();
+  const auto& files = app_.controller().recentFiles();
+  for (std::size_t i = 0; i < files.size(); ++i) {
+    const QString path = QString::fromStdString(files[i]);
+    auto* a = new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(path)), this);
+    connect(a, &QAction::triggered, this, [this, path] { app_.controller().OpenDocumentFile(path.toStdString()); });
+    fileMenu_->insertAction(recentSeparator_, a);
+    recentActions_.push_back(a);
+  }
+  if (!files.empty()) {
+    auto* separator = new QAction(this);
+    separator->setSeparator(true);
+    fileMenu_->insertAction(recentActions_.front(), separator);
+    recentActions_.insert(recentActions_.begin(), separator);
+  }
+}
+
+void CMainFrame::OnAppAbout() {
+  CAboutDlg dialog(AboutTextsOf(app_.connected, app_.identification), this);
+  dialog.exec();
+}
+
+void CMainFrame::OnCommunicationSettings() {
+  Ccommunication_settings dialog(
+      app_.requestedPort, app_.requestedBaud,
+      [this](const std::string& key) { return app_.settings().ProgramValue(key); }, this);
+  if (dialog.exec() != QDialog::Accepted) return;
+  const CommunicationChoice choice = dialog.choice();
+  app_.requestedPort = choice.port;
+  app_.requestedBaud = choice.baud;
+  app_.RequestPortRetry();
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+  if (!app_.controller().CanClose()) {
+    event->ignore();
+    return;
+  }
+  event->accept();
+}
+
+bool CMainFrame::Progress::IsProgressShown() const { return frame_.status_->IsProgressShown(); }
+
+bool CMainFrame::Progress::ShowProgress(ProgressText text, int count) {
+  CStatusBarWithProgress& bar = *frame_.status_;
+  const bool shown = bar.ShowProgress(text == ProgressText::Receiving ? tr("Ontvangen") : tr("Verzenden"), true);
+  bar.ProgressSetRange(0, count);
+  bar.ProgressSetPos(0);
+  bar.ProgressSetStep(1);
+  return shown;
+}
+
+void CMainFrame::Progress::StepProgress() { frame_.status_->ProgressStepIt(); }
+
+void CMainFrame::Progress::HideProgress() { frame_.status_->HideProgress(true); }
 
 } // namespace kx700

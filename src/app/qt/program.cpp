@@ -4,6 +4,8 @@
 #include <QStringList>
 
 #include "app/application.h"
+#include "app/qt/main_frame.h"
+#include "app/qt/qt_file_dialog_host.h"
 #include "app/qt/qt_settings_store.h"
 #include "app/qt/qt_startup_host.h"
 #include "common/qt/qt_message_host.h"
@@ -20,7 +22,8 @@ int RunProgram(int argc, char* argv[]) {
   QtSettingsStore settings;
   auto port =
       std::make_unique<Ser_port>(host, [&settings](const std::string& key) { return settings.ProgramValue(key); });
-  CPc_kx700App app(host, settings, SystemClock::Instance(), std::move(port));
+  QtFileDialogHost dialogs;
+  CPc_kx700App app(host, settings, SystemClock::Instance(), dialogs, std::move(port));
   QtStartupHost startup(app);
 
   std::vector<std::string> files;
@@ -31,6 +34,7 @@ int RunProgram(int argc, char* argv[]) {
     app.ExitInstance();
     return 1;
   }
+  dialogs.SetParent(startup.mainFrame());
   const int result = QApplication::exec();
   app.ExitInstance();
   return result;

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 
+#include "app/qt/link_engine_timer.h"
 #include "app/qt/main_frame.h"
 
 namespace kx700 {
@@ -10,8 +11,9 @@ namespace kx700 {
 QtStartupHost::QtStartupHost(CPc_kx700App& app) : app_(app) {}
 
 QtStartupHost::~QtStartupHost() {
+  engine_.reset();
+  frame_.reset();
   if (translator_) QCoreApplication::removeTranslator(translator_.get());
-  app_.SetProgressSink(nullptr);
 }
 
 QStringList QtStartupHost::TranslationFolders() {
@@ -31,14 +33,17 @@ bool QtStartupHost::LoadTranslation(const std::string& file) {
   return false;
 }
 
-void QtStartupHost::CreateMainWindow() { frame_ = std::make_unique<CMainFrame>(); }
-
-bool QtStartupHost::OpenDocumentFile(const std::string& path) {
-  return app_.document().ReadFile(path, app_.messageHost());
+void QtStartupHost::CreateMainWindow() {
+  frame_ = std::make_unique<CMainFrame>(app_);
+  engine_ = std::make_unique<LinkEngineTimer>(app_);
 }
 
+bool QtStartupHost::OpenDocumentFile(const std::string& path) { return app_.controller().OpenDocumentFile(path); }
+
 void QtStartupHost::ShowMainWindow() {
-  if (frame_) frame_->show();
+  if (!frame_) return;
+  frame_->show();
+  engine_->Start();
 }
 
 } // namespace kx700

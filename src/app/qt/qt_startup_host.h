@@ -11,6 +11,7 @@
 namespace kx700 {
 
 class CMainFrame;
+class LinkEngineTimer;
 
 // Start-up's window-system side: the translation of dialogs and menus, the
 // main window, the file named on the command line.
@@ -34,6 +35,7 @@ private:
   CPc_kx700App& app_;
   std::unique_ptr<QTranslator> translator_;
   std::unique_ptr<CMainFrame> frame_;
+  std::unique_ptr<LinkEngineTimer> engine_;
 };
 
 } // namespace kx700

@@ -9,6 +9,7 @@
 #include "app/qt/main_frame.h"
 #include "app/qt/qt_settings_store.h"
 #include "link/qt/communication_settings_dialog.h"
+#include "support/fake_file_dialogs.h"
 #include "support/fake_message_host.h"
 #include "support/fake_port.h"
 #include "support/temp_dir.h"
@@ -41,7 +42,8 @@ TEST(QtSettings, LiveInTheUsersConfigFolder) {
 struct QtProgram {
   test::FakeMessageHost host;
   QtSettingsStore settings;
-  CPc_kx700App app{host, settings, SystemClock::Instance(), std::make_unique<test::FakePort>()};
+  test::FakeFileDialogs dialogs;
+  CPc_kx700App app{host, settings, SystemClock::Instance(), dialogs, std::make_unique<test::FakePort>()};
   QtStartupHost startup{app};
 };
 

@@ -36,7 +36,10 @@ void RaiseFromLine(std::uint8_t code, std::span<std::uint8_t> payload) {
 }
 
 std::vector<std::uint8_t> Encode(const Frame& frame) {
-  std::vector<std::uint8_t> out{kFrameStart, kFrameMark, frame.address, 0, frame.code, frame.flags};
+  std::vector<std::uint8_t> out;
+  out.reserve(kPayloadOffset + frame.payload.size() + 2);
+  for (std::uint8_t b : {kFrameStart, kFrameMark, frame.address, std::uint8_t{0}, frame.code, frame.flags})
+    out.push_back(b);
   out.insert(out.end(), frame.payload.begin(), frame.payload.end());
   LowerForLine(frame.code, std::span(out).subspan(kPayloadOffset));
   out.push_back(0);
