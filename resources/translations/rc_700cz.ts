@@ -102,6 +102,18 @@
         <source>KX700 - configuratie</source>
         <translation>KX700 - konfigurace</translation>
     </message>
+    <message>
+        <source>Parameters</source>
+        <translation>Parametry</translation>
+    </message>
+    <message>
+        <source>Functies</source>
+        <translation>Funkce</translation>
+    </message>
+    <message>
+        <source>Actualiseren</source>
+        <translation>Aktualizace</translation>
+    </message>
 </context>
 <context>
     <name>kx700::CStatusBarWithProgress</name>

@@ -102,6 +102,18 @@
         <source>KX700 - configuratie</source>
         <translation>KX700 - configuration</translation>
     </message>
+    <message>
+        <source>Parameters</source>
+        <translation>Parameters</translation>
+    </message>
+    <message>
+        <source>Functies</source>
+        <translation>Functions</translation>
+    </message>
+    <message>
+        <source>Actualiseren</source>
+        <translation>Updating</translation>
+    </message>
 </context>
 <context>
     <name>kx700::CStatusBarWithProgress</name>

@@ -88,7 +88,7 @@
     </message>
     <message>
         <source>Werkbalk</source>
-        <translation>Barre d'outils</translation>
+        <translation>Barre d&apos;outils</translation>
     </message>
     <message>
         <source>Centrale</source>
@@ -101,6 +101,18 @@
     <message>
         <source>KX700 - configuratie</source>
         <translation>KX700 - configuration</translation>
+    </message>
+    <message>
+        <source>Parameters</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <source>Functies</source>
+        <translation>Fonctions</translation>
+    </message>
+    <message>
+        <source>Actualiseren</source>
+        <translation>Actualisation</translation>
     </message>
 </context>
 <context>

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "app/commands.h"
 #include "app/document_controller.h"
 #include "app/file_dialog_host.h"
 #include "app/frame_host.h"
@@ -72,6 +73,20 @@ public:
   void HideProgress() override {
     if (progressSink_) progressSink_->HideProgress();
   }
+
+  // --- panel commands
+  CommandContext commandContext() const { return {!statusText.empty(), linkMode, identification.technicianMode}; }
+  bool IsCommandEnabled(int command) const { return CommandStateOf(command, commandContext()).enabled; }
+  // Runs a panel command after checking its rule again; false when it is
+  // disabled or not a panel command.
+  bool Dispatch(int command);
+  // "Ontvangen": the panel's configuration replaces the document's when the
+  // whole transfer succeeds; true then.
+  bool ReceiveParameters();
+  void OnSendParameters();
+  void OnSilence();
+  void OnReset();
+  void OnTechnicianMode();
 
   // --- the link engine: one step each time the program is idle
   void OnIdle();

@@ -14,6 +14,13 @@ public:
   // Something the menu, the tool bar or the technician pane show has
   // changed: refresh them.
   virtual void RefreshCommandStates() = 0;
+  // The document changed as a whole (received, opened): views draw anew.
+  virtual void DocumentChanged() {}
+  // The wait cursor while a command talks to the panel.
+  virtual void BeginWaitCursor() {}
+  virtual void EndWaitCursor() {}
+  // Opens the relay card reprogramming window; false when there is none.
+  virtual bool OpenPeriphProgramming() { return false; }
 };
 
 // The modeless service windows that the link engine drives.

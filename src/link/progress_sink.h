@@ -3,7 +3,8 @@
 namespace kx700 {
 
 // The caption a long transfer shows beside its progress bar.
-enum class ProgressText { Receiving, Sending }; // "Ontvangen", "Verzenden"
+// "Ontvangen", "Verzenden", "Actualiseren"
+enum class ProgressText { Receiving, Sending, Updating };
 
 // The status bar's progress bar, as long transfers drive it.
 class ProgressSink {

@@ -14,8 +14,7 @@ namespace kx700 {
 CAboutDlg::CAboutDlg(const AboutTexts& texts, QWidget* parent) : QDialog(parent) {
   setWindowTitle(tr("KX700 configuratie"));
   auto* icon = new QLabel(this);
-  icon->setPixmap(QIcon(QStringLiteral(":/kx700.svg")).pixmap(48, 48));
-  if (icon->pixmap().isNull()) icon->setPixmap(style()->standardIcon(QStyle::SP_ComputerIcon).pixmap(48, 48));
+  icon->setPixmap(style()->standardIcon(QStyle::SP_ComputerIcon).pixmap(48, 48));
 
   auto* grid = new QGridLayout;
   grid->addWidget(new QLabel(tr("Brandmeldcentrale KX700"), this), 0, 0, 1, 2);
@@ -42,6 +41,7 @@ CAboutDlg::CAboutDlg(const AboutTexts& texts, QWidget* parent) : QDialog(parent)
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(top);
   layout->addWidget(buttons);
+  setMinimumWidth(320);
 }
 
 } // namespace kx700

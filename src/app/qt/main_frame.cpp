@@ -12,6 +12,7 @@
 #include "app/application.h"
 #include "app/qt/about_dialog.h"
 #include "app/qt/status_bar.h"
+#include "app/qt/view.h"
 #include "common/qt/qt_text.h"
 #include "common/text_tables.h"
 #include "link/qt/communication_settings_dialog.h"
@@ -20,11 +21,8 @@ namespace kx700 {
 
 CMainFrame::CMainFrame(CPc_kx700App& app, QWidget* parent) : QMainWindow(parent), app_(app) {
   setObjectName(QStringLiteral("mainFrame"));
-  auto* view = new QWidget(this);
-  view->setObjectName(QStringLiteral("view"));
-  view->setAutoFillBackground(true);
-  view->setBackgroundRole(QPalette::Base);
-  setCentralWidget(view);
+  view_ = new CPc_kx700View(app_, this);
+  setCentralWidget(view_);
 
   status_ = new CStatusBarWithProgress(100, this);
   setStatusBar(status_);
@@ -83,19 +81,8 @@ void CMainFrame::CreateMenus() {
   AddCommand(kCmdCommunication, tr("Communicatie"), {}, {});
   AddCommand(kCmdAbout, tr("Versie"), {}, s->standardIcon(QStyle::SP_MessageBoxInformation));
 
-  // The panel commands come to life as they are built; until then they
-  // stand in the tool bar disabled.
-  for (int id : {kCmdFilePrint, kCmdEditParameters, kCmdReceive, kCmdSend, kCmdSilence, kCmdReset, kCmdAnalogValues,
-                 kCmdTechnicianMode})
-    action(id)->setEnabled(false);
-
-  DocumentController& documents = app_.controller();
-  connect(action(kCmdFileNew), &QAction::triggered, this, [&documents] { documents.OnFileNew(); });
-  connect(action(kCmdFileOpen), &QAction::triggered, this, [&documents] { documents.OnFileOpen(); });
-  connect(action(kCmdFileSaveAs), &QAction::triggered, this, [&documents] { documents.OnFileSaveAs(); });
-  connect(action(kCmdAppExit), &QAction::triggered, this, &QWidget::close);
-  connect(action(kCmdCommunication), &QAction::triggered, this, &CMainFrame::OnCommunicationSettings);
-  connect(action(kCmdAbout), &QAction::triggered, this, &CMainFrame::OnAppAbout);
+  // Every action runs through RunCommand, which checks its rule again.
+  for (const auto& [id, a] : actions_) connect(a, &QAction::triggered, this, [this, id = id] { RunCommand(id); });
 
   fileMenu_ = menuBar()->addMenu(tr("&Bestand"));
   fileMenu_->addAction(action(kCmdFileNew));
@@ -103,8 +90,17 @@ void CMainFrame::CreateMenus() {
   fileMenu_->addAction(action(kCmdFileSaveAs));
   recentSeparator_ = fileMenu_->addSeparator();
   fileMenu_->addAction(action(kCmdAppExit));
+  QMenu* parameters = menuBar()->addMenu(tr("Parameters"));
+  parameters->addAction(action(kCmdReceive));
+  parameters->addAction(action(kCmdSend));
+  QMenu* functions = menuBar()->addMenu(tr("Functies"));
+  functions->addAction(action(kCmdSilence));
+  functions->addAction(action(kCmdReset));
+  functions->addAction(action(kCmdTechnicianMode));
   menuBar()->addMenu(tr("Instellingen"))->addAction(action(kCmdCommunication));
   menuBar()->addMenu(tr("&Extra"))->addAction(action(kCmdAbout));
+  for (QMenu* menu : menuBar()->findChildren<QMenu*>())
+    connect(menu, &QMenu::aboutToShow, this, &CMainFrame::RefreshCommandStates);
 }
 
 void CMainFrame::CreateToolBar() {
@@ -154,15 +150,67 @@ void CMainFrame::CreateDialogBar() {
   bar->addWidget(panelText_);
 }
 
-void CMainFrame::SetDialogBarText(const std::string& text) { panelText_->setText(ToQString(text)); }
+void CMainFrame::SetDialogBarText(const std::string& text) {
+  panelText_->setText(ToQString(text));
+  RefreshCommandStates(); // the connection decides most of them
+}
+
+namespace {
+
+// The commands this window can carry out so far; the others stand in the
+// tool bar disabled until their windows are there.
+bool Built(int id) {
+  switch (id) {
+    case kCmdFileNew:
+    case kCmdFileOpen:
+    case kCmdFileSaveAs:
+    case kCmdAppExit:
+    case kCmdReceive:
+    case kCmdSend:
+    case kCmdSilence:
+    case kCmdReset:
+    case kCmdTechnicianMode:
+    case kCmdCommunication:
+    case kCmdAbout: return true;
+    default: return false;
+  }
+}
+
+} // namespace
 
 void CMainFrame::RefreshCommandStates() {
   UpdateTechnicianPane();
-  if (QAction* technician = action(kCmdTechnicianMode)) technician->setChecked(app_.identification.technicianMode);
-  action(kCmdCommunication)->setEnabled(app_.GetLinkMode() == kLinkSupervision);
-  action(kCmdFileNew)->setEnabled(app_.GetLinkMode() != kLinkCardProgramming);
-  action(kCmdFileSaveAs)->setEnabled(app_.GetLinkMode() != kLinkCardProgramming);
+  const CommandContext context = app_.commandContext();
+  for (const auto& [id, a] : actions_) {
+    const CommandState state = CommandStateOf(id, context);
+    a->setEnabled(Built(id) && state.enabled);
+    if (a->isCheckable()) a->setChecked(state.checked);
+  }
 }
+
+void CMainFrame::RunCommand(int id) {
+  if (!Built(id) || !app_.IsCommandEnabled(id)) {
+    RefreshCommandStates();
+    return;
+  }
+  DocumentController& documents = app_.controller();
+  switch (id) {
+    case kCmdFileNew: documents.OnFileNew(); break;
+    case kCmdFileOpen: documents.OnFileOpen(); break;
+    case kCmdFileSaveAs: documents.OnFileSaveAs(); break;
+    case kCmdAppExit: close(); break;
+    case kCmdCommunication: OnCommunicationSettings(); break;
+    case kCmdAbout: OnAppAbout(); break;
+    default: app_.Dispatch(id); break;
+  }
+  RefreshCommandStates();
+}
+
+void CMainFrame::DocumentChanged() { view_->update(); }
+
+void CMainFrame::BeginWaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+
+void CMainFrame::EndWaitCursor() { QApplication::restoreOverrideCursor(); }
 
 void CMainFrame::UpdateTechnicianPane() {
   const auto& id = app_.identification;
@@ -216,6 +264,8 @@ void CMainFrame::OnCommunicationSettings() {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
+  // The service windows go first, each through its own close path.
+  view_->CloseServiceWindows();
   if (!app_.controller().CanClose()) {
     event->ignore();
     return;
@@ -227,7 +277,13 @@ bool CMainFrame::Progress::IsProgressShown() const { return frame_.status_->IsPr
 
 bool CMainFrame::Progress::ShowProgress(ProgressText text, int count) {
   CStatusBarWithProgress& bar = *frame_.status_;
-  const bool shown = bar.ShowProgress(text == ProgressText::Receiving ? tr("Ontvangen") : tr("Verzenden"), true);
+  QString caption;
+  switch (text) {
+    case ProgressText::Receiving: caption = tr("Ontvangen"); break;
+    case ProgressText::Sending: caption = tr("Verzenden"); break;
+    case ProgressText::Updating: caption = tr("Actualiseren"); break;
+  }
+  const bool shown = bar.ShowProgress(caption, true);
   bar.ProgressSetRange(0, count);
   bar.ProgressSetPos(0);
   bar.ProgressSetStep(1);

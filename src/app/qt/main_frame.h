@@ -4,6 +4,7 @@
 
 #include <map>
 
+#include "app/commands.h"
 #include "app/frame_host.h"
 #include "link/progress_sink.h"
 
@@ -15,25 +16,8 @@ class QToolBar;
 namespace kx700 {
 
 class CPc_kx700App;
+class CPc_kx700View;
 class CStatusBarWithProgress;
-
-// Command ids of the menu and the tool bar.
-enum CommandId : int {
-  kCmdFileNew = 57600,
-  kCmdFileOpen = 57601,
-  kCmdFileSaveAs = 57604,
-  kCmdFilePrint = 57607,
-  kCmdAppExit = 57665,
-  kCmdEditParameters = 32772,
-  kCmdReceive = 32773,
-  kCmdSend = 32774,
-  kCmdCommunication = 32775,
-  kCmdSilence = 32780,
-  kCmdReset = 32782,
-  kCmdAnalogValues = 32787,
-  kCmdTechnicianMode = 32798,
-  kCmdAbout = 57664,
-};
 
 // The main window: menu, tool bar, the dialog bar with the connected
 // panel's text, the view, and the status bar with its progress bar.
@@ -46,10 +30,17 @@ public:
 
   void SetDialogBarText(const std::string& text) override;
   void RefreshCommandStates() override;
+  void DocumentChanged() override;
+  void BeginWaitCursor() override;
+  void EndWaitCursor() override;
 
   QAction* action(int id) const;
   CStatusBarWithProgress* statusBarWithProgress() const { return status_; }
   QLabel* dialogBarText() const { return panelText_; }
+  CPc_kx700View* view() const { return view_; }
+  // Runs a command as its menu entry or tool bar button does, after checking
+  // its rule again.
+  void RunCommand(int id);
   ProgressSink& progress() { return progress_; }
 
   void OnAppAbout();
@@ -87,6 +78,7 @@ private:
   QAction* recentSeparator_ = nullptr;
   std::vector<QAction*> recentActions_;
   CStatusBarWithProgress* status_ = nullptr;
+  CPc_kx700View* view_ = nullptr;
   QLabel* panelText_ = nullptr;
 };
 

@@ -1,0 +1,212 @@
+// The program against the simulated panel on a pseudo-terminal, through the
+// real serial port, its idle engine and its main window, with the message
+// boxes answered from a script.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QLabel>
+#include <QTest>
+
+#include <cstdlib>
+#include <thread>
+
+#include "app/application.h"
+#include "app/qt/about_dialog.h"
+#include "app/qt/main_frame.h"
+#include "app/qt/qt_settings_store.h"
+#include "app/qt/qt_startup_host.h"
+#include "app/qt/view.h"
+#include "link/serial_port.h"
+#include "panelsim/engine.h"
+#include "panelsim/pty_server.h"
+#include "support/fake_file_dialogs.h"
+#include "support/fake_message_host.h"
+#include "support/fake_port.h"
+
+namespace kx700 {
+namespace {
+
+void Screenshot(QWidget& w, const char* name) {
+  if (const char* dir = std::getenv("KX700_SCREENSHOTS")) w.grab().save(QString::fromLocal8Bit(dir) + "/" + name);
+}
+
+class ProgramWithPanel : public testing::Test {
+protected:
+  void SetUp() override {
+    panel.SetBaud(0);
+    panel.SetProgramCardsAfterDownload(false);
+    ASSERT_TRUE(server.Open()) << server.error();
+    serving = std::thread([this] { server.Serve(); });
+    ASSERT_TRUE(settings.SetProgramValue("Com_port", "COM9"));
+    ASSERT_TRUE(settings.SetProgramValue("Devices/COM9", server.SlavePath()));
+    app = std::make_unique<CPc_kx700App>(
+        host, settings, SystemClock::Instance(), dialogs,
+        std::make_unique<Ser_port>(host, [this](const std::string& key) { return settings.ProgramValue(key); }));
+    startup = std::make_unique<QtStartupHost>(*app);
+    ASSERT_TRUE(app->InitInstance(*startup, {}));
+    frame = startup->mainFrame();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(frame));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return app->connected; }, 5000));
+  }
+  void TearDown() override {
+    startup.reset();
+    app.reset();
+    settings.SetProgramValue("Devices/COM9", "");
+    server.Stop();
+    serving.join();
+  }
+  void Run(int command) {
+    frame->RunCommand(command);
+    QCoreApplication::processEvents();
+  }
+  template <typename F>
+  void WithPanel(F f) {
+    server.WithEngine([&](panelsim::Engine& e) { f(e); });
+  }
+
+  panelsim::Engine panel{panelsim::RealisticPanel()};
+  panelsim::PtyServer server{panel};
+  std::thread serving;
+  test::FakeMessageHost host;
+  QtSettingsStore settings;
+  test::FakeFileDialogs dialogs;
+  std::unique_ptr<CPc_kx700App> app;
+  std::unique_ptr<QtStartupHost> startup;
+  CMainFrame* frame = nullptr;
+};
+
+TEST_F(ProgramWithPanel, ReceiveSendAndCommands) {
+  EXPECT_FALSE(frame->dialogBarText()->text().isEmpty());
+  EXPECT_TRUE(frame->action(kCmdReceive)->isEnabled());
+  EXPECT_TRUE(frame->action(kCmdSend)->isEnabled());
+
+  // Ontvangen: the configuration of the panel becomes the document's.
+  Run(kCmdReceive);
+  ASSERT_EQ(host.boxes().size(), 1u);
+  EXPECT_EQ(host.boxes()[0].caption, "Configuratie ontvangen");
+  EXPECT_EQ(host.boxes()[0].text, "Transmissie succesvol!");
+  CPc_kx700Doc& doc = app->document();
+  EXPECT_FALSE(doc.loops.empty());
+  EXPECT_EQ(doc.sourcePanelNumber, panel.state().panelNumber);
+  EXPECT_EQ(doc.version.major, 1);
+  EXPECT_EQ(frame->windowTitle(), "Naamloos - KX700 - configuratie");
+  Screenshot(*frame, "main_frame_received.png");
+
+  // Verzenden of that document gives the panel the same image back.
+  std::vector<std::uint8_t> before;
+  WithPanel([&](panelsim::Engine& e) { before = e.state().image; });
+  const std::size_t boxes = host.boxes().size();
+  host.Answer(MessageAnswer::Ok); // the overwrite question; the checks find nothing
+  Run(kCmdSend);
+  std::vector<std::uint8_t> after;
+  WithPanel([&](panelsim::Engine& e) { after = e.state().image; });
+  EXPECT_EQ(after, before);
+  ASSERT_EQ(host.boxes().size(), boxes + 2);
+  EXPECT_EQ(host.boxes()[boxes].caption, "Configuratie verzenden");
+  EXPECT_EQ(host.boxes()[boxes].text, "De actuele configuratie zal overschreven worden.\n Wilt u doorgaan?");
+  EXPECT_EQ(host.boxes()[boxes + 1].caption, "Configuratie verzenden");
+  EXPECT_EQ(host.boxes()[boxes + 1].text, "Transmissie succesvol!");
+  EXPECT_EQ(host.pendingAnswers(), 0u);
+  EXPECT_FALSE(app->connected); // found anew after a send
+  ASSERT_TRUE(QTest::qWaitFor([&] { return app->connected; }, 8000));
+
+  // Stilte, Reset and Technicus mode reach the panel.
+  Run(kCmdSilence);
+  Run(kCmdReset);
+  Run(kCmdTechnicianMode);
+  int silences = 0, resets = 0;
+  bool technician = false;
+  WithPanel([&](panelsim::Engine& e) {
+    silences = e.state().silences;
+    resets = e.state().resets;
+    technician = e.state().technicianMode;
+  });
+  EXPECT_EQ(silences, 1);
+  EXPECT_EQ(resets, 1);
+  EXPECT_TRUE(technician);
+  EXPECT_TRUE(frame->action(kCmdTechnicianMode)->isChecked());
+  EXPECT_EQ(host.boxes().back().caption, "Technicus mode aan");
+}
+
+TEST_F(ProgramWithPanel, RefusalsAndFailures) {
+  // A panel demanding a newer program.
+  WithPanel([](panelsim::Engine& e) { e.state().minProgramMinor = 3; });
+  ASSERT_TRUE(QTest::qWaitFor([&] { return app->identification.minimumProgramMinor == 3; }, 8000));
+  Run(kCmdReceive);
+  ASSERT_EQ(host.boxes().size(), 1u);
+  EXPECT_EQ(host.boxes()[0].caption, "Fout 19");
+  EXPECT_TRUE(app->document().loops.empty());
+
+  // A transfer that fails half-way leaves the document as it was.
+  WithPanel([](panelsim::Engine& e) {
+    e.state().minProgramMinor = 2;
+    auto rule = panelsim::AnswersWithCode(panelsim::Fault::kDrop, 35, 1);
+    rule.every = 3;
+    e.faults().Add(rule);
+  });
+  ASSERT_TRUE(QTest::qWaitFor([&] { return app->identification.minimumProgramMinor == 2; }, 8000));
+  app->document().loops.emplace_back().SetByte(LoopRecord::kNumber, 12);
+  const Configuration before = app->document().configuration();
+  host.Answer(MessageAnswer::Ok); // overwrite the document
+  Run(kCmdReceive);
+  EXPECT_EQ(host.boxes().back().caption, "Fout 6");
+  EXPECT_EQ(app->document().configuration(), before);
+
+  // A panel that stops answering: the text goes, the commands refuse.
+  WithPanel([](panelsim::Engine& e) {
+    e.faults().Add(panelsim::AnswersTo(panelsim::Fault::kDrop, 48, panelsim::kUnlimited));
+  });
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !app->connected; }, 15000));
+  EXPECT_TRUE(frame->dialogBarText()->text().isEmpty());
+  EXPECT_FALSE(frame->action(kCmdSilence)->isEnabled());
+  Run(kCmdSilence); // disabled: nothing runs
+  app->statusText.clear();
+  app->OnSilence(); // and when called anyway, the panel is missed
+  EXPECT_EQ(host.boxes().back().caption, "Fout 24");
+  EXPECT_EQ(host.boxes().back().text, "Geen centrale aanwezig!");
+}
+
+TEST_F(ProgramWithPanel, AboutBoxWithThePanel) {
+  CAboutDlg about(AboutTextsOf(app->connected, app->identification), frame);
+  about.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&about));
+  EXPECT_EQ(about.findChild<QLabel*>("programVersion")->text(), "1.02  02");
+  EXPECT_EQ(about.findChild<QLabel*>("panelLabel")->text(), "Centrale");
+  EXPECT_FALSE(about.findChild<QLabel*>("panelVersion")->text().isEmpty());
+  EXPECT_TRUE(about.findChild<QLabel*>("conflict")->text().isEmpty());
+  Screenshot(about, "about.png");
+}
+
+TEST(View, ServiceWindowsOpenOnceAndGiveTheirModeBack) {
+  test::FakeMessageHost host;
+  test::FakeFileDialogs dialogs;
+  QtSettingsStore settings;
+  CPc_kx700App app(host, settings, SystemClock::Instance(), dialogs, std::make_unique<test::FakePort>());
+  CPc_kx700View view(app);
+  int made = 0;
+  auto make = [&](QWidget* parent) {
+    ++made;
+    return new QWidget(parent);
+  };
+  using Kind = CPc_kx700View::ServiceWindow;
+  ASSERT_TRUE(view.OpenServiceWindow(Kind::AnalogValues, make));
+  EXPECT_EQ(app.GetLinkMode(), kLinkAnalogValues);
+  EXPECT_FALSE(view.OpenServiceWindow(Kind::AnalogValues, make)); // open once
+  EXPECT_EQ(made, 1);
+  // Another kind is refused its mode while one is on, but the rules keep
+  // such a command disabled anyway.
+  view.serviceWindow(Kind::AnalogValues)->close();
+  QCoreApplication::processEvents();
+  EXPECT_EQ(view.serviceWindow(Kind::AnalogValues), nullptr);
+  EXPECT_EQ(app.GetLinkMode(), kLinkSupervision);
+
+  ASSERT_TRUE(view.OpenServiceWindow(Kind::ControlTest, make));
+  EXPECT_EQ(app.GetLinkMode(), kLinkControlTest);
+  view.CloseServiceWindows();
+  QCoreApplication::processEvents();
+  EXPECT_EQ(app.GetLinkMode(), kLinkSupervision);
+  EXPECT_EQ(view.serviceWindow(Kind::ControlTest), nullptr);
+}
+
+} // namespace
+} // namespace kx700
