@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -99,7 +100,13 @@ public:
   void SetTechnicianMode(bool on);
   // The next idle step reopens the port if it is closed, even with the same
   // settings: the user chose a port again.
-  void RequestPortRetry() { portRetry_ = true; }
+  void RequestPortRetry() {
+    portRetry_ = true;
+    WakeEngine();
+  }
+  // Called whenever the engine's state changed so that its next step is due
+  // at once (the idle timer sets it).
+  void SetEngineWake(std::function<void()> wake) { wakeEngine_ = std::move(wake); }
   // How long the program may stay idle before the next step is due: the
   // polling modes count steps of 5 ms, supervision only needs its next due
   // time, provided a step also runs whenever bytes arrive
@@ -117,7 +124,9 @@ public:
   class BusyScope {
   public:
     explicit BusyScope(CPc_kx700App& app) : app_(app) { ++app_.busy_; }
-    ~BusyScope() { --app_.busy_; }
+    ~BusyScope() {
+      if (--app_.busy_ == 0) app_.WakeEngine();
+    }
     BusyScope(const BusyScope&) = delete;
     BusyScope& operator=(const BusyScope&) = delete;
 
@@ -167,6 +176,11 @@ private:
   char lastTechnicianChar_ = 0;
   bool portRetry_ = false;
   int busy_ = 0;
+  bool stepSlept_ = false; // the last polling step waited (5 ms) for an answer
+  std::function<void()> wakeEngine_;
+  void WakeEngine() {
+    if (wakeEngine_) wakeEngine_();
+  }
 };
 
 } // namespace kx700

@@ -7,6 +7,7 @@
 
 #include "app/application.h"
 #include "common/string_format.h"
+#include "link/panel_frame.h"
 
 namespace kx700 {
 namespace {
@@ -45,11 +46,14 @@ int CPc_kx700App::NextIdleDelayMs() const {
   constexpr int kStepMs = 5;
   constexpr int kQuietMs = 1000;
   if (requestedPort != activePort || requestedBaud != activeBaud || portRetry_) return 0;
-  if (linkMode == kLinkAnalogValues && connected) return kStepMs;
-  if (linkMode == kLinkCardProgramming) return kStepMs;
+  // A polling step that took an answer goes on at once, one that waited
+  // for an answer sleeps its 5 ms.
+  if ((linkMode == kLinkAnalogValues && connected) || linkMode == kLinkCardProgramming) return stepSlept_ ? kStepMs : 0;
   if (linkMode == kLinkControlTest && connected) return kQuietMs;
   // Supervision: an awaited answer wakes the engine through the arriving
-  // bytes; otherwise nothing happens before the next request is due.
+  // bytes; a frame that came with others is taken at once; otherwise
+  // nothing happens before the next request is due.
+  if (StepsOnArrivingBytes() && port_->Ring().Contains(kFrameEnd)) return 0;
   const std::int64_t untilDue = nextSupervisionMs_ - clock_.SteadyMs();
   return static_cast<int>(std::clamp<std::int64_t>(untilDue, 0, kQuietMs));
 }
@@ -109,12 +113,15 @@ void CPc_kx700App::PollAnalogValues() {
     if (service.polledLoop == 0) service.polledLoop = std::max(1, service.firstLoop);
     link_.SendAnalogRequest(service.analogRequestAddress, service.polledLoop);
     idleCountdown = kAnalogAnswerSteps;
+    stepSlept_ = true;
     return;
   }
   if (!link_.ParseAnalogAnswer(service)) {
     --idleCountdown;
+    stepSlept_ = true;
     return;
   }
+  stepSlept_ = false;
   idleCountdown = 0;
   if (analogWindow) {
     analogWindow->RefreshCurrentLoop();
@@ -128,6 +135,7 @@ void CPc_kx700App::PollAnalogValues() {
 
 void CPc_kx700App::PollCardProgramming() {
   PanelServiceState& service = document_.serviceState();
+  stepSlept_ = false;
   if (link_.ParseCardProgress(service)) {
     if (cardWindow && service.relayCardProgress.answerWaiting) {
       cardWindow->ShowProgress();
@@ -135,6 +143,7 @@ void CPc_kx700App::PollCardProgramming() {
     }
     return;
   }
+  stepSlept_ = true;
   if (idleCountdown >= 0) {
     --idleCountdown;
     if (idleCountdown == 0 && cardWindow) cardWindow->EnableSelection(true);
@@ -146,16 +155,20 @@ bool CPc_kx700App::SetLinkMode(int mode) {
     linkMode = kLinkSupervision;
     idleCountdown = 0;
     cardWindow = nullptr;
+    WakeEngine();
     return true;
   }
   if (linkMode != kLinkSupervision) return false;
   linkMode = mode;
   if (mode == kLinkCardProgramming) idleCountdown = kCardProgressSteps;
+  stepSlept_ = false;
+  WakeEngine();
   return true;
 }
 
 void CPc_kx700App::ArmIdleCountdown() {
   if (linkMode != kLinkCardProgramming) idleCountdown = kArmedSteps;
+  WakeEngine();
 }
 
 void CPc_kx700App::SetTechnicianMode(bool on) { identification.technicianMode = on; }

@@ -1,8 +1,5 @@
 // The panel commands of the menu: receive and send the configuration,
 // silence, reset and the technician mode.
-#include <chrono>
-#include <thread>
-
 #include "app/application.h"
 #include "common/error_mess.h"
 #include "common/message_box.h"
@@ -88,7 +85,7 @@ bool CPc_kx700App::ReceiveParameters() {
                     blocks.peripheryVersion.bytes.begin() + PeripheryVersionBlock::CardVersionOffset(0));
     }
     if (ok) {
-      std::this_thread::sleep_for(std::chrono::milliseconds(500));
+      clock_.SleepMs(500);
       const auto power = link_.ReadRecord32(19);
       step();
       if (power)
@@ -141,8 +138,9 @@ void CPc_kx700App::OnReset() {
 
 void CPc_kx700App::OnTechnicianMode() {
   if (statusText.empty()) return ShowFault(host_, kFaultNoPanel);
-  // No code shows until the next identification.
+  // No code shows until the next identification, which then shows it anew.
   identification.technicianCode.clear();
+  lastTechnicianChar_ = 0;
   {
     PanelWork work(*this);
     if (link_.SetTechnicianMode(0, !identification.technicianMode))

@@ -52,18 +52,24 @@ void CPanelLink::EndProgress() {
   progressShown_ = false;
 }
 
-bool CPanelLink::WaitUntil(const std::function<bool(int code)>& wanted, std::int64_t deadlineMs) {
+CPanelLink::Wait CPanelLink::WaitUntil(const std::function<bool(int code)>& wanted, std::int64_t deadlineMs) {
   int repeats = 0;
   while (clock().SteadyMs() < deadlineMs) {
     const int code = WaitAnswerUntil(deadlineMs);
     if (code == kRequestRepeat) {
-      if (++repeats > kMaxRepeatsInARow || !Resend()) return false;
+      if (++repeats > kMaxRepeatsInARow || !Resend()) return Wait::kTooManyRepeats;
       continue;
     }
-    if (code != 0 && wanted(code)) return true;
+    if (code == 0) continue;
+    repeats = 0;
+    if (wanted(code)) return Wait::kAnswered;
     // Any other answer is not the one awaited: dropped.
   }
-  return false;
+  return Wait::kTimedOut;
+}
+
+bool CPanelLink::FailStart(Wait wait) {
+  return Fail(wait == Wait::kTooManyRepeats ? kFaultTransfer : kFaultNoCommunication);
 }
 
 int CPanelLink::NextAnswer(int units) {
@@ -74,38 +80,37 @@ int CPanelLink::NextAnswer(int units) {
   }
 }
 
-bool CPanelLink::WaitAck(int seconds, const char* caption) {
-  const bool acked =
-      WaitUntil([](int code) { return code == kAnswerAck; }, clock().SteadyMs() + 1000LL * std::max(0, seconds));
-  if (!acked) {
+bool CPanelLink::WaitAck(int seconds, std::optional<int> captionText) {
+  if (!WaitFor(kAnswerAck, seconds)) {
     ShowFault(host_, kFaultTransfer);
     return false;
   }
-  if (caption) ShowInformation(host_, GetText(kTextSuccess), caption);
+  // A caption the language leaves unfilled still gets its box.
+  if (captionText) ShowInformation(host_, GetText(kTextSuccess), GetText(*captionText));
   return true;
 }
 
 bool CPanelLink::WaitFor(int code, int seconds) {
-  return WaitUntil([code](int c) { return c == code; }, clock().SteadyMs() + 1000LL * std::max(0, seconds));
+  return WaitUntil([code](int c) { return c == code; }, clock().SteadyMs() + 1000LL * std::max(0, seconds)) ==
+         Wait::kAnswered;
 }
 
 // --- single commands
 
 bool CPanelLink::Silence(int address) {
   if (!SendSilence(address)) return Fail(kFaultTransfer);
-  return Done(WaitAck(7, GetText(30)));
+  return Done(WaitAck(7, 30));
 }
 
 bool CPanelLink::ResetPanel(int address) {
   if (!SendReset(address)) return Fail(kFaultTransfer);
-  return Done(WaitAck(15, GetText(138)));
+  return Done(WaitAck(15, 138));
 }
 
 bool CPanelLink::SetTechnicianMode(int address, bool on) {
   if (!SendTechnicianMode(address, on)) return Fail(kFaultTransfer);
-  // One long wait of 15 units.
-  const std::int64_t deadline = clock().SteadyMs() + 15 * 200 * 2;
-  if (!WaitUntil([](int code) { return code == kAnswerAck; }, deadline)) return Fail(kFaultTransfer);
+  // One long wait of 15 units: the first answer decides.
+  if (WaitAnswer(15, true, false) != kAnswerAck) return Fail(kFaultTransfer);
   return Succeed(on ? 122 : 121);
 }
 
@@ -129,13 +134,15 @@ std::optional<std::array<std::uint8_t, 6>> CPanelLink::GetDateTime() {
 
 bool CPanelLink::SetDateTime(const std::array<std::uint8_t, 6>& dateTime) {
   if (!SendSetDateTime(dateTime)) return Fail(kFaultTransfer);
-  return Done(WaitAck(7, GetText(139)));
+  return Done(WaitAck(7, 139));
 }
 
 std::optional<std::string> CPanelLink::ReadText(int index) {
-  return Ask<std::string>(
-      SendTextRequest(index), kAnswerText, 5,
-      [index](std::span<const std::uint8_t> frame) { return ParseTextAnswer(frame, index); }, true);
+  // The first text answer decides: another index than the one asked fails.
+  std::optional<std::string> text;
+  if (SendTextRequest(index) && WaitFor(kAnswerText, 5)) text = ParseTextAnswer(LastAnswer(), index);
+  Done(text.has_value());
+  return text;
 }
 
 std::optional<std::array<std::uint8_t, 16>> CPanelLink::ReadRecord16(int number) {
@@ -148,7 +155,7 @@ std::optional<std::uint8_t> CPanelLink::GetLanguage() {
 
 bool CPanelLink::SetLanguage(int language) {
   if (!SendSetLanguage(language)) return Fail(kFaultTransfer);
-  return Done(WaitAck(7, GetText(149)));
+  return Done(WaitAck(7, 149));
 }
 
 std::optional<std::array<std::uint8_t, 32>> CPanelLink::ReadRecord32(int number) {
@@ -165,10 +172,11 @@ bool CPanelLink::TestControl(int control, int kind, int event, int row, bool on)
 bool CPanelLink::ReceiveParameters(Configuration& into, int address, bool showSuccess) {
   into = Configuration();
   std::optional<int> announced;
-  if (!SendUploadStart(address) ||
-      !WaitUntil([&](int code) { return code == kAnswerUploadStart && (announced = ParseBlockCount(LastAnswer())); },
-                 clock().SteadyMs() + 5000))
-    return Fail(kFaultNoCommunication);
+  if (!SendUploadStart(address)) return Fail(kFaultNoCommunication);
+  const Wait started =
+      WaitUntil([&](int code) { return code == kAnswerUploadStart && (announced = ParseBlockCount(LastAnswer())); },
+                clock().SteadyMs() + 5000);
+  if (started != Wait::kAnswered) return FailStart(started);
 
   const int count = std::max(0, *announced);
   BeginProgress(count, ProgressText::Receiving);
@@ -211,7 +219,9 @@ bool CPanelLink::SendParameters(CPc_kx700Doc& document, int address, bool checkF
   std::array<std::uint8_t, kMaxDataBlock> block{};
   std::size_t length = 0;
   if (!document.GetSendData(true, block, length)) return Fail(kFaultTransfer);
-  if (!SendDownloadStart(address) || !WaitFor(kAnswerAck, 7)) return Fail(kFaultNoCommunication);
+  if (!SendDownloadStart(address)) return Fail(kFaultNoCommunication);
+  const Wait started = WaitUntil([](int code) { return code == kAnswerAck; }, clock().SteadyMs() + 1000LL * 7);
+  if (started != Wait::kAnswered) return FailStart(started);
 
   int sent = 0;
   for (;;) {
@@ -234,7 +244,9 @@ bool CPanelLink::ReadLogbook(CPc_kx700Doc& document, int count, int selector) {
   bool ended = false;
   while (static_cast<int>(logbook.size()) < count) {
     if (!SendLogbookRequest(!logbook.empty(), selector)) break;
-    const int code = NextAnswer(10);
+    // Any answer but an entry or the end stops the reading, a repeat
+    // request included.
+    const int code = WaitAnswer(10, true, false);
     if (code == kAnswerNoMoreEntries) {
       ended = true;
       break;

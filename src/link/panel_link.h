@@ -24,9 +24,10 @@ public:
   // blocks, so that the idle engine waits before its next request.
   void SetIdleCountdownHook(std::function<void()> arm) { armIdleCountdown_ = std::move(arm); }
 
-  // Waits up to `seconds` for an acknowledgement; with a caption, success is
-  // shown in an information box, and failure always as fault 6.
-  bool WaitAck(int seconds, const char* caption);
+  // Waits up to `seconds` for an acknowledgement; with a caption (a text
+  // number), success is shown in an information box, and failure always as
+  // fault 6.
+  bool WaitAck(int seconds, std::optional<int> captionText);
   // Waits up to `seconds` for an answer with `code`; shows nothing.
   bool WaitFor(int code, int seconds);
 
@@ -56,10 +57,14 @@ public:
 private:
   // Waits until an answer satisfies `wanted` or the deadline passes;
   // requests for a repeat are served, ten in a row at most.
-  bool WaitUntil(const std::function<bool(int code)>& wanted, std::int64_t deadlineMs);
+  enum class Wait { kAnswered, kTimedOut, kTooManyRepeats };
+  Wait WaitUntil(const std::function<bool(int code)>& wanted, std::int64_t deadlineMs);
   // The next answer within the budget, repeats served; 0 on time-out or
   // when the panel keeps asking for repeats or a resend fails.
   int NextAnswer(int units);
+  // The fault of a transfer whose start was not answered: 16, or 6 when the
+  // panel only asked for repeats.
+  bool FailStart(Wait wait);
   // After a request went out (`sent`), waits up to `seconds` for an answer
   // with code `answer` that `parse` accepts. Failure shows fault 6 unless
   // `quiet`.

@@ -114,7 +114,7 @@ bool ParseIdentificationFrame(std::span<const std::uint8_t> frame, PanelIdentifi
   id.firmwareMajor = DigitsValue(frame.subspan(48, 2));
   id.firmwareMinor = DigitsValue(frame.subspan(51, 2));
   id.technicianCode = TextField(frame.subspan(54, 3));
-  id.minimumProgramMinor = frame[57];
+  id.minimumProgramMinor = static_cast<std::int8_t>(frame[57]);
   id.firmwareBuild = frame[58];
   return true;
 }

@@ -198,7 +198,7 @@ void Ser_port::ReaderThread() {
       const std::size_t room = ring_.Free();
       if (room == 0) {
         // The ring is full: leave the bytes in the driver until there is room.
-        SleepMs(2);
+        SleepMs(20);
         continue;
       }
       const ssize_t n = ::read(fd_, buffer.data(), std::min(room, buffer.size()));

@@ -150,6 +150,56 @@ TEST(LinkEngine, TechnicianCodeChangesRefreshTheWindow) {
   EXPECT_EQ(e.frame.refreshes, after); // nothing new
 }
 
+TEST(LinkEngine, ARefusedTechnicianModeShowsTheCodeAgainAtTheNextIdentification) {
+  Engine e;
+  e.panel.state().technicianMode = true;
+  e.panel.state().technicianCode = {'T', '4', '2'};
+  e.RunFor(100);
+  ASSERT_EQ(e.app->identification.technicianCode, "T42");
+  e.panel.SetHandler(kRequestTechnicianMode, nullptr); // the panel refuses: no answer, no change
+  e.app->OnTechnicianMode();
+  EXPECT_TRUE(e.app->identification.technicianMode);
+  EXPECT_EQ(e.app->identification.technicianCode, "");
+  const int refreshes = e.frame.refreshes;
+  e.RunFor(5'000);
+  EXPECT_EQ(e.app->identification.technicianCode, "T42");
+  EXPECT_GT(e.frame.refreshes, refreshes);
+}
+
+TEST(LinkEngine, IdleDelayBetweenSteps) {
+  Engine e;
+  e.RunFor(100);
+  ASSERT_TRUE(e.app->connected);
+  // Supervising: nothing until the next request, at most a second at a time.
+  const int delay = e.app->NextIdleDelayMs();
+  EXPECT_GT(delay, 5);
+  EXPECT_LE(delay, 1000);
+  EXPECT_TRUE(e.app->StepsOnArrivingBytes());
+  // A complete frame already waiting is taken at once.
+  e.channel->Ring().Put(std::vector<std::uint8_t>{0xE0, 'W', 0, 0, 1, 0, 0x27, 0xE1});
+  EXPECT_EQ(e.app->NextIdleDelayMs(), 0);
+  e.channel->Ring().Flush();
+  // A settings change is carried out at once.
+  e.app->requestedBaud = 19200;
+  EXPECT_EQ(e.app->NextIdleDelayMs(), 0);
+  e.app->OnIdle();
+  // Polling: 5 ms after a step that waited, at once after one that took an answer.
+  e.app->document().serviceState() = PanelServiceState{};
+  e.app->document().serviceState().lastLoop = 2;
+  e.app->document().serviceState().polledLoop = 1;
+  ASSERT_TRUE(e.app->SetLinkMode(kLinkAnalogValues));
+  EXPECT_FALSE(e.app->StepsOnArrivingBytes());
+  e.app->OnIdle(); // sends the request
+  EXPECT_EQ(e.app->NextIdleDelayMs(), 5);
+  bool answered = false;
+  for (int i = 0; i < 100 && !answered; ++i) {
+    e.channel->Advance(5);
+    e.app->OnIdle();
+    answered = e.app->NextIdleDelayMs() == 0;
+  }
+  EXPECT_TRUE(answered);
+}
+
 TEST(LinkEngine, AnalogValuesLoopByLoopThenTheStatus) {
   Engine e;
   e.RunFor(100);

@@ -5,6 +5,7 @@
 #include "panelsim/engine.h"
 #include "support/fake_message_host.h"
 #include "support/fake_progress.h"
+#include "support/scoped_text_language.h"
 #include "support/sim_channel.h"
 
 namespace kx700 {
@@ -71,6 +72,22 @@ TEST(PanelLink, CommandsReachThePanelAndReportSuccess) {
   EXPECT_TRUE(b.panel.state().technicianMode);
   EXPECT_EQ(b.panel.state().clock, (std::array<std::uint8_t, 6>{26, 12, 9, 13, 45, 10}));
   EXPECT_EQ(b.panel.state().language, 3);
+}
+
+TEST(PanelLink, SuccessIsShownAlsoWhereTheLanguageHasNoCaption) {
+  test::ScopedTextLanguage english(TextLanguage::English);
+  Bench b;
+  EXPECT_TRUE(b.link.Silence(0));
+  EXPECT_TRUE(b.link.ResetPanel(0));
+  EXPECT_TRUE(b.link.SetDateTime({26, 12, 9, 13, 45, 10}));
+  EXPECT_TRUE(b.link.SetLanguage(2));
+  EXPECT_TRUE(b.link.SetTechnicianMode(0, true));
+  ASSERT_EQ(b.host.boxes().size(), 5u);
+  const char* captions[] = {"Silence", "", "", "", ""}; // English has texts up to 50 only
+  for (std::size_t i = 0; i < 5; ++i) {
+    EXPECT_EQ(b.host.boxes()[i].text, "Transmission successful!") << i;
+    EXPECT_EQ(b.host.boxes()[i].caption, captions[i]) << i;
+  }
 }
 
 TEST(PanelLink, ReadsWhatThePanelHolds) {

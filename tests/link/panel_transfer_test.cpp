@@ -120,6 +120,8 @@ TEST(PanelTransfer, FaultsEndInTheirFaultWithinTheirTimeout) {
       {"no answer to the upload start", true, [](auto& e) { e.faults().Add(AnswersTo(Fault::kDrop, 33)); }, "Fout 16"},
       {"no answer to the download start", false, [](auto& e) { e.faults().Add(AnswersTo(Fault::kDrop, 32)); },
        "Fout 16"},
+      {"only repeat requests to the upload start", true,
+       [](auto& e) { e.faults().Add(AnswersTo(Fault::kAskRepeat, 33)); }, "Fout 6"},
       {"upload blocks with bad checksums", true,
        [](auto& e) { e.faults().Add(AnswersWithCode(Fault::kBadChecksum, 35)); }, "Fout 6"},
       {"endless requests for a repeat after a block", false,
@@ -182,8 +184,10 @@ TEST(PanelTransfer, FaultsEndInTheirFaultWithinTheirTimeout) {
     EXPECT_EQ(b.doc.configuration(), before);
     // Every wait is bounded: far less than a minute of the link's time.
     EXPECT_LT(b.clock.SteadyMs() - start, 60'000);
-    // A failed upload tells the panel to stop.
-    if (c.upload && std::string(c.caption) == "Fout 6" && !b.panel.HungUp()) {
+    // An upload that fails after it has started tells the panel to stop.
+    const bool started = std::any_of(b.panel.requests().begin(), b.panel.requests().end(),
+                                     [](const panelsim::Request& r) { return r.code == kAnswerAck; });
+    if (c.upload && started && !b.panel.HungUp()) {
       EXPECT_EQ(b.panel.requests().back().code, kRequestAbort);
     }
   }
@@ -238,6 +242,17 @@ TEST(PanelTransfer, Logbook) {
   EXPECT_EQ(b.doc.logbook().front().eventText, "ALARM");
   EXPECT_EQ(b.doc.logbook().front().infoText, "Lus 3");
   EXPECT_EQ(b.doc.logbook().front().minute, 30);
+}
+
+TEST(PanelTransfer, ARepeatRequestStopsTheLogbook) {
+  Bench b;
+  b.panel.state().logbook = panelsim::MakeLogbook(10);
+  auto r = AnswersTo(Fault::kAskRepeat, 81, 1);
+  r.every = 4;
+  b.panel.faults().Add(r);
+  EXPECT_FALSE(b.link.ReadLogbook(b.doc, 250, 0));
+  EXPECT_TRUE(b.doc.logbook().empty());
+  EXPECT_EQ(b.host.boxes().back().caption, "Fout 6");
 }
 
 TEST(PanelTransfer, LogbookCutOffGivesFault6AndNoList) {

@@ -18,18 +18,21 @@ LinkEngineTimer::LinkEngineTimer(CPc_kx700App& app, QObject* parent) : QObject(p
   timer_.setSingleShot(true);
   timer_.setTimerType(Qt::PreciseTimer);
   connect(&timer_, &QTimer::timeout, this, &LinkEngineTimer::Step);
+  app_.SetEngineWake([this] {
+    if (timer_.isActive()) timer_.start(0);
+  });
   if (const int fd = app_.port().DataNotifyFd(); fd >= 0) {
     bytes_ = new QSocketNotifier(fd, QSocketNotifier::Read, this);
     connect(bytes_, &QSocketNotifier::activated, this, &LinkEngineTimer::OnBytes);
   }
 }
 
-LinkEngineTimer::~LinkEngineTimer() = default;
+LinkEngineTimer::~LinkEngineTimer() { app_.SetEngineWake(nullptr); }
 
 void LinkEngineTimer::Start() { timer_.start(0); }
 
 void LinkEngineTimer::Step() {
-  if (QApplication::activeModalWidget() || QApplication::activePopupWidget() || app_.busy()) {
+  if (QApplication::activeModalWidget() || app_.busy()) {
     timer_.start(kModalPollMs);
     return;
   }

@@ -22,6 +22,18 @@ CPc_kx700View::CPc_kx700View(CPc_kx700App& app, QWidget* parent) : QWidget(paren
   setBackgroundRole(QPalette::Base);
 }
 
+CPc_kx700View::~CPc_kx700View() {
+  // Windows still open go with the view, without calling back into it.
+  for (QWidget* window : {analogValues_.data(), cardProgramming_.data(), controlTest_.data()}) {
+    if (!window) continue;
+    window->disconnect(this);
+    delete window;
+  }
+  app_.analogWindow = nullptr;
+  app_.cardWindow = nullptr;
+  if (app_.GetLinkMode() != kLinkSupervision) app_.SetLinkMode(kLinkSupervision);
+}
+
 QPointer<QWidget>& CPc_kx700View::Slot(ServiceWindow kind) {
   switch (kind) {
     case ServiceWindow::AnalogValues: return analogValues_;
@@ -52,6 +64,8 @@ bool CPc_kx700View::OpenServiceWindow(ServiceWindow kind, const std::function<QW
 
 void CPc_kx700View::OnServiceWindowClosed(ServiceWindow kind) {
   Slot(kind) = nullptr;
+  // The engine must not reach a window that is gone.
+  if (kind == ServiceWindow::AnalogValues) app_.analogWindow = nullptr;
   app_.SetLinkMode(kLinkSupervision);
   if (FrameHost* frame = app_.frameHost()) frame->RefreshCommandStates();
 }

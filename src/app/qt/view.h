@@ -19,6 +19,7 @@ public:
   enum class ServiceWindow { AnalogValues, CardProgramming, ControlTest };
 
   explicit CPc_kx700View(CPc_kx700App& app, QWidget* parent = nullptr);
+  ~CPc_kx700View() override;
 
   // Opens a window made by `make` unless one of that kind is open; its
   // link mode comes on when the window is there. The window deletes itself

@@ -1,5 +1,6 @@
 #include "common/qt/qt_message_host.h"
 
+#include <QApplication>
 #include <QMessageBox>
 #include <QWidget>
 
@@ -46,7 +47,12 @@ MessageAnswer QtMessageHost::Show(const MessageBoxRequest& request) {
   QMessageBox box(IconOf(request.icon), ToQString(request.caption), ToQString(request.text), ButtonsOf(request.buttons),
                   WindowOf(request.owner));
   box.setTextFormat(Qt::PlainText);
-  switch (box.exec()) {
+  // A box during a command under the wait cursor shows the arrow.
+  const bool waiting = QApplication::overrideCursor() != nullptr;
+  if (waiting) QApplication::setOverrideCursor(Qt::ArrowCursor);
+  const int result = box.exec();
+  if (waiting) QApplication::restoreOverrideCursor();
+  switch (result) {
     case QMessageBox::Ok: return MessageAnswer::Ok;
     case QMessageBox::Cancel: return MessageAnswer::Cancel;
     case QMessageBox::Yes: return MessageAnswer::Yes;

@@ -15,15 +15,16 @@ namespace {
 
 // Runs `act` on the message box once it is up, from inside its event loop.
 void WhenBoxShows(std::function<void(QMessageBox&)> act) {
-  auto poll = std::make_shared<std::function<void()>>();
-  *poll = [act, poll] {
+  // Polls from a timer until the box is up; the timer owns the poll.
+  auto* timer = new QTimer;
+  QObject::connect(timer, &QTimer::timeout, timer, [timer, act] {
     if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+      timer->stop();
+      timer->deleteLater();
       act(*box);
-      return;
     }
-    QTimer::singleShot(5, *poll);
-  };
-  QTimer::singleShot(0, *poll);
+  });
+  timer->start(5);
 }
 
 TEST(QtMessageHost, ShowsTextCaptionButtonsAndIconAndReturnsTheChoice) {
