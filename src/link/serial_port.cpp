@@ -73,16 +73,22 @@ Ser_port::Ser_port(MessageHost& host, SettingLookup settings)
 
 Ser_port::~Ser_port() {
   // Closing here shows no box: a failure at the end of the program helps nobody.
-  if (IsOpen()) {
-    open_.store(false, std::memory_order_release);
-    stop_.store(true);
-    const std::uint64_t one = 1;
-    [[maybe_unused]] auto ignored = ::write(wakeFd_, &one, sizeof one);
-    if (reader_.joinable()) reader_.join();
-    ::close(wakeFd_);
-    ::close(fd_);
-  }
+  if (IsOpen()) CloseDevice();
   if (dataFd_ >= 0) ::close(dataFd_);
+}
+
+bool Ser_port::CloseDevice() {
+  // The reader goes first, so that the device is never closed under it.
+  open_.store(false, std::memory_order_release);
+  stop_.store(true);
+  const std::uint64_t one = 1;
+  [[maybe_unused]] auto ignored = ::write(wakeFd_, &one, sizeof one);
+  if (reader_.joinable()) reader_.join();
+  ::close(wakeFd_);
+  wakeFd_ = -1;
+  const int result = ::close(fd_);
+  fd_ = -1;
+  return result == 0 || errno == EINTR;
 }
 
 void Ser_port::ShowFault(int fault) { kx700::ShowFault(host_, fault); }
@@ -170,17 +176,7 @@ bool Ser_port::OpenDevice(const std::string& device, int baud) {
 }
 
 void Ser_port::Close() {
-  if (!IsOpen()) return;
-  open_.store(false, std::memory_order_release);
-  stop_.store(true);
-  const std::uint64_t one = 1;
-  [[maybe_unused]] auto ignored = ::write(wakeFd_, &one, sizeof one);
-  if (reader_.joinable()) reader_.join();
-  ::close(wakeFd_);
-  wakeFd_ = -1;
-  const int result = ::close(fd_);
-  fd_ = -1;
-  if (result != 0 && errno != EINTR) ShowFault(kFaultCannotClose);
+  if (IsOpen() && !CloseDevice()) ShowFault(kFaultCannotClose);
 }
 
 void Ser_port::ReaderThread() {

@@ -44,6 +44,8 @@ public:
 
 private:
   void ReaderThread();
+  // Stops the reader and closes the device; false when the close failed.
+  bool CloseDevice();
   void ShowFault(int fault);
   void ShowSetupFault(const char* caption);
 

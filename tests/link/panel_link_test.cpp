@@ -3,36 +3,16 @@
 #include <gtest/gtest.h>
 
 #include "panelsim/engine.h"
-#include "support/fake_message_host.h"
-#include "support/fake_progress.h"
+#include "support/link_bench.h"
 #include "support/scoped_text_language.h"
-#include "support/sim_channel.h"
 
 namespace kx700 {
 namespace {
 
 using panelsim::Fault;
 using panelsim::NextAnswers;
-using test::FakeClock;
-using test::FakeMessageHost;
-using test::FakeProgress;
-using test::SimChannel;
 
-// The program's link against the simulated panel, on virtual time.
-struct Bench {
-  FakeClock clock;
-  panelsim::Engine panel;
-  SimChannel channel{clock, panel};
-  FakeMessageHost host;
-  FakeProgress progress;
-  CPanelLink link{channel, clock, host, progress};
-  int countdowns = 0;
-
-  Bench() {
-    link.SetIdleCountdownHook([this] { ++countdowns; });
-  }
-  std::int64_t Elapsed(std::int64_t since) const { return clock.SteadyMs() - since; }
-};
+using Bench = test::LinkBench;
 
 TEST(PanelLink, CommandsReachThePanelAndReportSuccess) {
   struct Case {

@@ -3,9 +3,7 @@
 #include "link/panel_link.h"
 #include "model/model_fixtures.h"
 #include "panelsim/engine.h"
-#include "support/fake_message_host.h"
-#include "support/fake_progress.h"
-#include "support/sim_channel.h"
+#include "support/link_bench.h"
 
 namespace kx700 {
 namespace {
@@ -14,18 +12,8 @@ using panelsim::AnswersTo;
 using panelsim::AnswersWithCode;
 using panelsim::Fault;
 using panelsim::NextAnswers;
-using test::FakeClock;
-using test::FakeMessageHost;
-using test::FakeProgress;
-using test::SimChannel;
 
-struct Bench {
-  FakeClock clock;
-  panelsim::Engine panel;
-  SimChannel channel{clock, panel};
-  FakeMessageHost host;
-  FakeProgress progress;
-  CPanelLink link{channel, clock, host, progress};
+struct Bench : test::LinkBench {
   CPc_kx700Doc doc;
 
   Bench() {
