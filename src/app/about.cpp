@@ -6,10 +6,11 @@
 
 namespace kx700 {
 
-AboutTexts AboutTextsOf(bool connected, const PanelIdentification& panel) {
+AboutTexts AboutTextsOf(const PanelSession& session) {
+  const PanelIdentification& panel = session.identification;
   AboutTexts t;
   t.programVersion = StringPrintf("%d.%02d  %02d", kProgramVersion.major, kProgramVersion.minor, kProgramVersion.third);
-  if (connected) {
+  if (session.connected()) {
     t.panelLabel = OrEmpty(GetText(25));
     t.panelVersion = panel.firmwareBuild == 0
                          ? StringPrintf("%d.%02d", panel.firmwareMajor, panel.firmwareMinor)

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "link/panel_identification.h"
+#include "app/panel_session.h"
 
 namespace kx700 {
 
@@ -15,6 +15,6 @@ struct AboutTexts {
   std::string conflict;
 };
 
-AboutTexts AboutTextsOf(bool connected, const PanelIdentification& panel);
+AboutTexts AboutTextsOf(const PanelSession& session);
 
 } // namespace kx700

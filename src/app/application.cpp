@@ -22,26 +22,23 @@ constexpr LanguageChoice kLanguages[] = {
 
 } // namespace
 
-CPc_kx700App::CPc_kx700App(MessageHost& host, SettingsStore& settings, Clock& clock, FileDialogHost& dialogs,
-                           std::unique_ptr<PortChannel> port)
-    : host_(host),
-      settings_(settings),
-      clock_(clock),
+CPc_kx700App::CPc_kx700App(const AppSeams& seams, std::unique_ptr<PortChannel> port)
+    : seams_(seams),
       port_(std::move(port)),
-      link_(*port_, clock, host, *this),
-      dialogs_(dialogs) {
+      link_(*port_, seams.clock, seams.messages, *this),
+      engine_(*port_, link_, seams.clock, document_, *this) {
   LoadAllTextTables();
   document_.SetPanelVersionSource(this);
-  link_.SetIdleCountdownHook([this] { ArmIdleCountdown(); });
+  link_.SetIdleCountdownHook([this] { engine_.ArmIdleCountdown(); });
 }
 
-// The link goes first, then the port it talks through.
+// The port stops its reader before the engine and the link that use it go.
 CPc_kx700App::~CPc_kx700App() { port_->Close(); }
 
 bool CPc_kx700App::InitInstance(StartupHost& startup, const std::vector<std::string>& arguments) {
   LoadLanguage(startup);
   ReadComPortSetting();
-  controller_.emplace(document_, host_, dialogs_, settings_); // reads the recent files
+  controller_.emplace(document_, seams_.messages, seams_.files, seams_.settings); // reads the recent files
   startup.CreateMainWindow();
   for (const std::string& argument : arguments) {
     if (!startup.OpenDocumentFile(argument)) return false;
@@ -57,13 +54,13 @@ int CPc_kx700App::ExitInstance() {
 
 void CPc_kx700App::LoadLanguage(StartupHost& startup) {
   SelectTextLanguage(TextLanguage::Dutch);
-  const auto value = settings_.ProgramValue("Language");
+  const auto value = seams_.settings.ProgramValue("Language");
   // The value is compared exactly: "fr" or "FRA" mean Dutch.
   if (!value) return;
   for (const auto& choice : kLanguages) {
     if (*value != choice.value) continue;
     if (!startup.LoadTranslation(choice.file)) {
-      host_.Show(
+      seams_.messages.Show(
           {StringPrintf("Cannot load %s.", choice.file), "Error", MessageButtons::Ok, MessageIcon::Exclamation, {}});
       return;
     }
@@ -73,31 +70,31 @@ void CPc_kx700App::LoadLanguage(StartupHost& startup) {
 }
 
 void CPc_kx700App::ReadComPortSetting() {
-  requestedPort = 1;
-  requestedBaud = kDefaultBaud;
   // "COM<n>": the leading digits after COM; anything else, or a port outside
   // 1..99, is COM1.
-  if (const auto value = settings_.ProgramValue("Com_port");
+  int requested = 1;
+  if (const auto value = seams_.settings.ProgramValue("Com_port");
       value && value->size() < 15 && value->rfind("COM", 0) == 0) {
     int port = 0;
     for (std::size_t i = 3; i < value->size() && (*value)[i] >= '0' && (*value)[i] <= '9' && port <= kLastComPort; ++i)
       port = port * 10 + ((*value)[i] - '0');
-    if (port >= kFirstComPort && port <= kLastComPort) requestedPort = port;
+    if (port >= kFirstComPort && port <= kLastComPort) requested = port;
   }
-  activePort = requestedPort;
-  activeBaud = requestedBaud;
-  port_->Open(activePort, activeBaud);
+  engine_.OpenPort(requested, kDefaultBaud);
 }
 
 void CPc_kx700App::WriteComPortSetting() {
-  if (activePort < kFirstComPort || activePort > kLastComPort) activePort = 1;
-  if (!settings_.SetProgramValue("Com_port", ComPortName(activePort)))
-    std::fprintf(stderr, "kx700: cannot store the port setting %s\n", ComPortName(activePort).c_str());
+  int port = engine_.activePort();
+  if (port < kFirstComPort || port > kLastComPort) port = 1;
+  if (!seams_.settings.SetProgramValue("Com_port", ComPortName(port)))
+    std::fprintf(stderr, "kx700: cannot store the port setting %s\n", ComPortName(port).c_str());
 }
 
 std::optional<VersionTriple> CPc_kx700App::GetStoredPanelVersion() const {
-  if (!connected) return std::nullopt;
-  return VersionTriple{identification.firmwareMajor, identification.firmwareMinor, identification.minimumProgramMinor};
+  const PanelSession& panel = session();
+  if (!panel.connected()) return std::nullopt;
+  const PanelIdentification& id = panel.identification;
+  return VersionTriple{id.firmwareMajor, id.firmwareMinor, id.minimumProgramMinor};
 }
 
 bool CPc_kx700App::GetPanelVersion(int& major, int& minor) const {
@@ -108,7 +105,19 @@ bool CPc_kx700App::GetPanelVersion(int& major, int& minor) const {
 }
 
 bool CPc_kx700App::CheckVersionCompatibility(VersionCheckForm form, VersionTriple given) {
-  return kx700::CheckVersionCompatibility(form, given, GetConfigurationVersion(), this, host_);
+  return kx700::CheckVersionCompatibility(form, given, GetConfigurationVersion(), this, seams_.messages);
+}
+
+CommandContext CPc_kx700App::commandContext() const {
+  return {session().connected(), engine_.GetLinkMode(), session().identification.technicianMode};
+}
+
+void CPc_kx700App::PanelSessionChanged() {
+  if (frame_) frame_->PanelSessionChanged(session());
+}
+
+void CPc_kx700App::CommandStatesChanged() {
+  if (frame_) frame_->RefreshCommandStates();
 }
 
 } // namespace kx700

@@ -1,6 +1,10 @@
 #pragma once
 
+#include <span>
+
 namespace kx700 {
+
+class CPc_kx700App;
 
 // Command ids of the menu and the tool bar.
 enum CommandId : int {
@@ -10,6 +14,7 @@ enum CommandId : int {
   kCmdFilePrintSetup = 57606,
   kCmdFilePrint = 57607,
   kCmdFilePrintPreview = 57609,
+  kCmdRecentFile = 57616,
   kCmdAbout = 57664,
   kCmdAppExit = 57665,
   kCmdEditParameters = 32772,
@@ -43,5 +48,46 @@ struct CommandState {
 
 // The enable and check rule of every command.
 CommandState CommandStateOf(int command, const CommandContext& context);
+
+// Marks a text of the core for the translation tools, which read it as
+// QT_TRANSLATE_NOOP; the window that shows it translates it in `context`.
+#define KX700_TRANSLATE_NOOP(context, text) text
+
+enum class MenuId { File, Parameters, Functions, Settings, Extra };
+
+// The picture of a tool bar button.
+enum class CommandIcon {
+  None,
+  New,
+  Open,
+  Save,
+  Print,
+  Edit,
+  Receive,
+  Send,
+  Silence,
+  Reset,
+  AnalogValues,
+  Technician,
+  About
+};
+
+// One command: where it stands in the menus and the tool bar, and what runs
+// it. The menus, the tool bar and the dispatch are built from the table.
+struct CommandRow {
+  int id;
+  MenuId menu;
+  int menuGroup;        // a separator stands between the groups of one menu
+  const char* text;     // Dutch; translated by the main window (context "kx700::CMainFrame")
+  const char* shortcut; // portable key text ("Ctrl+N"), or nullptr
+  int toolBarPlace;     // 0: no button; tens are the group, units the order
+  CommandIcon icon;
+  bool checkable;
+  void (*handler)(CPc_kx700App& app); // nullptr: not in this build yet (disabled)
+};
+
+// Every command in menu order. The recent files stand at kCmdRecentFile.
+std::span<const CommandRow> CommandTable();
+const CommandRow* FindCommand(int id);
 
 } // namespace kx700

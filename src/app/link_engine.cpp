@@ -1,176 +1,250 @@
-// The link engine: the application object's work whenever the program is
-// idle. Each call does one small step: reopen the port after a settings
-// change, supervise the connection, or drive the polling of the open service
-// window. A step never waits; where a wait is due, the step ends and the
-// next idle call (5 ms later) goes on.
+#include "app/link_engine.h"
+
 #include <algorithm>
 
-#include "app/application.h"
 #include "common/string_format.h"
-#include "link/panel_frame.h"
 
 namespace kx700 {
 namespace {
 
-constexpr std::int64_t kSupervisionPeriodMs = 5000;
-constexpr std::int64_t kStrayBytesDelayMs = 2000;
 constexpr int kAnalogAnswerSteps = 1000;
 constexpr int kCardProgressSteps = 1500;
 constexpr int kArmedSteps = 10;
+constexpr int kStepMs = 5;
+constexpr int kQuietMs = 1000;
 
 } // namespace
 
-void CPc_kx700App::OnIdle() {
-  if (requestedPort != activePort || requestedBaud != activeBaud || (portRetry_ && !port_->IsOpen())) {
+// --- service windows
+
+ServiceWindow::~ServiceWindow() { LeaveLinkMode(); }
+
+void ServiceWindow::LeaveLinkMode() {
+  if (engine_) engine_->Leave(*this);
+}
+
+bool AnalogValuesWindow::EnterLinkMode(LinkEngine& engine) { return engine.EnterAnalogValues(this); }
+
+bool CardProgrammingWindow::EnterLinkMode(LinkEngine& engine) { return engine.EnterCardProgramming(this); }
+
+bool ControlTestWindow::EnterLinkMode(LinkEngine& engine) { return engine.EnterControlTest(this); }
+
+// --- the engine
+
+LinkEngine::LinkEngine(PortChannel& port, CPanelLink& link, Clock& clock, CPc_kx700Doc& document, Listener& listener)
+    : port_(port), link_(link), clock_(clock), document_(document), listener_(listener) {}
+
+LinkEngine::~LinkEngine() {
+  // A window that outlives the engine must not call back into it.
+  if (served_) served_->engine_ = nullptr;
+}
+
+void LinkEngine::OnIdle() {
+  if (requestedPort_ != activePort_ || requestedBaud_ != activeBaud_ || (portRetry_ && !port_.IsOpen())) {
     portRetry_ = false;
-    activePort = requestedPort;
-    activeBaud = requestedBaud;
-    port_->Close();
-    port_->Open(activePort, activeBaud);
+    activePort_ = requestedPort_;
+    activeBaud_ = requestedBaud_;
+    port_.Close();
+    port_.Open(activePort_, activeBaud_);
     return;
   }
   portRetry_ = false;
-  if (linkMode == kLinkCardProgramming) {
+  if (linkMode_ == kLinkCardProgramming) {
     PollCardProgramming();
-  } else if (!connected) {
+  } else if (!session_.connected()) {
     SuperviseConnection();
-    if (connected) ArmIdleCountdown();
-  } else if (linkMode == kLinkAnalogValues) {
+    if (session_.connected()) ArmIdleCountdown();
+  } else if (linkMode_ == kLinkAnalogValues) {
     PollAnalogValues();
-  } else if (linkMode != kLinkControlTest) {
+  } else if (linkMode_ != kLinkControlTest) {
     SuperviseConnection();
   }
 }
 
-int CPc_kx700App::NextIdleDelayMs() const {
-  constexpr int kStepMs = 5;
-  constexpr int kQuietMs = 1000;
-  if (requestedPort != activePort || requestedBaud != activeBaud || portRetry_) return 0;
+int LinkEngine::NextIdleDelayMs() const {
+  if (requestedPort_ != activePort_ || requestedBaud_ != activeBaud_ || portRetry_) return 0;
+  const bool connected = session_.connected();
   // A polling step that took an answer goes on at once, one that waited
   // for an answer sleeps its 5 ms.
-  if ((linkMode == kLinkAnalogValues && connected) || linkMode == kLinkCardProgramming) return stepSlept_ ? kStepMs : 0;
-  if (linkMode == kLinkControlTest && connected) return kQuietMs;
+  if ((linkMode_ == kLinkAnalogValues && connected) || linkMode_ == kLinkCardProgramming)
+    return stepSlept_ ? kStepMs : 0;
+  if (linkMode_ == kLinkControlTest && connected) return kQuietMs;
   // Supervision: an awaited answer wakes the engine through the arriving
   // bytes; a frame that came with others is taken at once; otherwise
   // nothing happens before the next request is due.
-  if (StepsOnArrivingBytes() && port_->Ring().Contains(kFrameEnd)) return 0;
+  if (StepsOnArrivingBytes() && port_.Ring().Contains(kFrameEnd)) return 0;
   const std::int64_t untilDue = nextSupervisionMs_ - clock_.SteadyMs();
   return static_cast<int>(std::clamp<std::int64_t>(untilDue, 0, kQuietMs));
 }
 
-bool CPc_kx700App::StepsOnArrivingBytes() const {
-  const bool supervising = !connected || (linkMode != kLinkAnalogValues && linkMode != kLinkControlTest);
-  return supervising && linkMode != kLinkCardProgramming;
+bool LinkEngine::StepsOnArrivingBytes() const {
+  const bool supervising = !session_.connected() || (linkMode_ != kLinkAnalogValues && linkMode_ != kLinkControlTest);
+  return supervising && linkMode_ != kLinkCardProgramming;
 }
 
-void CPc_kx700App::SuperviseConnection() {
+void LinkEngine::SuperviseConnection() {
   const std::int64_t now = clock_.SteadyMs();
-  RxRing& ring = port_->Ring();
+  RxRing& ring = port_.Ring();
   if (now >= nextSupervisionMs_) {
     if (!replySeen_) {
       // No answer since the last request: the panel is gone.
-      statusText.clear();
-      SetTechnicianMode(false);
-      if (frame_) frame_->SetDialogBarText(statusText);
-      connected = false;
+      session_.identification.technicianMode = false;
+      ShowStatusText({});
     }
     if (ring.Count() == 0) {
-      nextSupervisionMs_ = now + kSupervisionPeriodMs;
+      nextSupervisionMs_ = now + timing_.periodMs;
       replySeen_ = false;
       link_.SendIdentify(0);
     } else {
       // Someone else is talking on the line: try again a little later.
       ring.Flush();
-      nextSupervisionMs_ = now + kStrayBytesDelayMs;
+      nextSupervisionMs_ = now + timing_.strayBytesDelayMs;
     }
     return;
   }
 
-  const bool technicianBefore = identification.technicianMode;
-  if (!link_.ParseIdentification(identification)) return;
+  PanelIdentification answer = session_.identification;
+  if (!link_.ParseIdentification(answer)) return;
   ring.Flush();
-  connected = true;
+  PanelIdentified(answer);
+}
+
+void LinkEngine::PanelIdentified(const PanelIdentification& identification) {
+  const bool technicianBefore = session_.identification.technicianMode;
+  session_.identification = identification;
   replySeen_ = true;
-  if (statusText.empty() || identification.panelNumber != lastShownPanelNumber_) {
-    lastShownPanelNumber_ = identification.panelNumber;
-    statusText =
-        identification.identificationText.empty()
-            ? StringPrintf("%d %s", identification.panelNumber, identification.panelName.c_str())
-            : StringPrintf("%s - %s", identification.identificationText.c_str(), identification.panelName.c_str());
-    if (frame_) frame_->SetDialogBarText(statusText);
+  const PanelIdentification& id = session_.identification;
+  if (!session_.connected() || id.panelNumber != lastShownPanelNumber_) {
+    lastShownPanelNumber_ = id.panelNumber;
+    ShowStatusText(id.identificationText.empty()
+                       ? StringPrintf("%d %s", id.panelNumber, id.panelName.c_str())
+                       : StringPrintf("%s - %s", id.identificationText.c_str(), id.panelName.c_str()));
   }
-  const char technicianChar = identification.technicianCode.size() > 2 ? identification.technicianCode[2] : 0;
-  if (technicianChar != lastTechnicianChar_ || technicianBefore != identification.technicianMode) {
+  const char technicianChar = id.technicianCode.size() > 2 ? id.technicianCode[2] : 0;
+  if (technicianChar != lastTechnicianChar_ || technicianBefore != id.technicianMode) {
     lastTechnicianChar_ = technicianChar;
-    if (frame_) frame_->RefreshCommandStates();
+    listener_.CommandStatesChanged();
   }
 }
 
-void CPc_kx700App::PollAnalogValues() {
+void LinkEngine::ForgetPanel() { ShowStatusText({}); }
+
+void LinkEngine::ShowStatusText(std::string text) {
+  session_.statusText = std::move(text);
+  listener_.PanelSessionChanged();
+}
+
+void LinkEngine::SetTechnicianMode(bool on) { session_.identification.technicianMode = on; }
+
+void LinkEngine::ClearTechnicianCode() {
+  session_.identification.technicianCode.clear();
+  lastTechnicianChar_ = 0;
+}
+
+void LinkEngine::PollAnalogValues() {
   PanelServiceState& service = document_.serviceState();
-  if (idleCountdown <= 0) {
+  if (idleCountdown_ <= 0) {
     // The status answer that ends a cycle was lost: start again at the first loop.
     if (service.polledLoop == 0) service.polledLoop = std::max(1, service.firstLoop);
     link_.SendAnalogRequest(service.analogRequestAddress, service.polledLoop);
-    idleCountdown = kAnalogAnswerSteps;
+    idleCountdown_ = kAnalogAnswerSteps;
     stepSlept_ = true;
     return;
   }
   if (!link_.ParseAnalogAnswer(service)) {
-    --idleCountdown;
+    --idleCountdown_;
     stepSlept_ = true;
     return;
   }
   stepSlept_ = false;
-  idleCountdown = 0;
-  if (analogWindow) {
-    analogWindow->RefreshCurrentLoop();
+  idleCountdown_ = 0;
+  if (analogWindow_) {
+    analogWindow_->RefreshCurrentLoop();
     if (++service.polledLoop > service.lastLoop) {
       link_.SendStatusRequest();
-      idleCountdown = kAnalogAnswerSteps;
+      idleCountdown_ = kAnalogAnswerSteps;
       service.polledLoop = 0;
     }
   }
 }
 
-void CPc_kx700App::PollCardProgramming() {
+void LinkEngine::PollCardProgramming() {
   PanelServiceState& service = document_.serviceState();
   stepSlept_ = false;
   if (link_.ParseCardProgress(service)) {
-    if (cardWindow && service.relayCardProgress.answerWaiting) {
-      cardWindow->ShowProgress();
-      idleCountdown = kCardProgressSteps;
+    if (cardWindow_ && service.relayCardProgress.answerWaiting) {
+      cardWindow_->ShowProgress();
+      idleCountdown_ = kCardProgressSteps;
     }
     return;
   }
   stepSlept_ = true;
-  if (idleCountdown >= 0) {
-    --idleCountdown;
-    if (idleCountdown == 0 && cardWindow) cardWindow->EnableSelection(true);
+  if (idleCountdown_ >= 0) {
+    --idleCountdown_;
+    if (idleCountdown_ == 0 && cardWindow_) cardWindow_->EnableSelection(true);
   }
 }
 
-bool CPc_kx700App::SetLinkMode(int mode) {
-  if (mode == kLinkSupervision) {
-    linkMode = kLinkSupervision;
-    idleCountdown = 0;
-    cardWindow = nullptr;
-    WakeEngine();
-    return true;
-  }
-  if (linkMode != kLinkSupervision) return false;
-  linkMode = mode;
-  if (mode == kLinkCardProgramming) idleCountdown = kCardProgressSteps;
-  stepSlept_ = false;
-  WakeEngine();
+bool LinkEngine::EnterAnalogValues(AnalogValuesWindow* window) {
+  if (!Enter(kLinkAnalogValues, window)) return false;
+  analogWindow_ = window;
   return true;
 }
 
-void CPc_kx700App::ArmIdleCountdown() {
-  if (linkMode != kLinkCardProgramming) idleCountdown = kArmedSteps;
-  WakeEngine();
+bool LinkEngine::EnterCardProgramming(CardProgrammingWindow* window) {
+  if (!Enter(kLinkCardProgramming, window)) return false;
+  cardWindow_ = window;
+  return true;
 }
 
-void CPc_kx700App::SetTechnicianMode(bool on) { identification.technicianMode = on; }
+bool LinkEngine::EnterControlTest(ControlTestWindow* window) { return Enter(kLinkControlTest, window); }
+
+bool LinkEngine::Enter(int mode, ServiceWindow* window) {
+  // A second mode is refused while one is on, the same one too; a window
+  // serves one mode at a time.
+  if (linkMode_ != kLinkSupervision || (window && window->engine_)) return false;
+  linkMode_ = mode;
+  if (mode == kLinkCardProgramming) idleCountdown_ = kCardProgressSteps;
+  stepSlept_ = false;
+  served_ = window;
+  if (window) window->engine_ = this;
+  listener_.CommandStatesChanged();
+  Wake();
+  return true;
+}
+
+void LinkEngine::LeaveMode() {
+  if (served_) served_->engine_ = nullptr;
+  served_ = nullptr;
+  analogWindow_ = nullptr;
+  cardWindow_ = nullptr;
+  const bool changed = linkMode_ != kLinkSupervision;
+  linkMode_ = kLinkSupervision;
+  idleCountdown_ = 0;
+  if (changed) listener_.CommandStatesChanged();
+  Wake();
+}
+
+void LinkEngine::Leave(const ServiceWindow& window) {
+  if (served_ == &window) LeaveMode();
+}
+
+void LinkEngine::ArmIdleCountdown() {
+  if (linkMode_ != kLinkCardProgramming) idleCountdown_ = kArmedSteps;
+  Wake();
+}
+
+void LinkEngine::OpenPort(int port, int baud) {
+  requestedPort_ = activePort_ = port;
+  requestedBaud_ = activeBaud_ = baud;
+  port_.Open(activePort_, activeBaud_);
+}
+
+void LinkEngine::RequestPort(int port, int baud) {
+  requestedPort_ = port;
+  requestedBaud_ = baud;
+  portRetry_ = true;
+  Wake();
+}
 
 } // namespace kx700

@@ -1,5 +1,6 @@
-// The panel commands of the menu: receive and send the configuration,
-// silence, reset and the technician mode.
+// The menu commands of the application object: receive and send the
+// configuration, silence, reset, the technician mode, the communication
+// settings and the about box.
 #include "app/application.h"
 #include "common/error_mess.h"
 #include "common/message_box.h"
@@ -15,7 +16,7 @@ constexpr int kFaultNoPanel = 24;
 // engine keeps still meanwhile.
 class PanelWork {
 public:
-  explicit PanelWork(CPc_kx700App& app) : busy_(app), frame_(app.frameHost()) {
+  PanelWork(LinkEngine& engine, FrameHost* frame) : busy_(engine), frame_(frame) {
     if (frame_) frame_->BeginWaitCursor();
   }
   ~PanelWork() {
@@ -25,33 +26,29 @@ public:
   PanelWork& operator=(const PanelWork&) = delete;
 
 private:
-  CPc_kx700App::BusyScope busy_;
+  LinkEngine::BusyScope busy_;
   FrameHost* frame_;
 };
 
 } // namespace
 
 bool CPc_kx700App::Dispatch(int command) {
-  if (!IsCommandEnabled(command)) return false;
-  switch (command) {
-    case kCmdReceive: ReceiveParameters(); return true;
-    case kCmdSend: OnSendParameters(); return true;
-    case kCmdSilence: OnSilence(); return true;
-    case kCmdReset: OnReset(); return true;
-    case kCmdTechnicianMode: OnTechnicianMode(); return true;
-    default: return false;
-  }
+  const CommandRow* row = FindCommand(command);
+  if (!row || !row->handler || !IsCommandEnabled(command)) return false;
+  row->handler(*this);
+  return true;
 }
 
 bool CPc_kx700App::ReceiveParameters() {
-  if (statusText.empty()) return false;
+  if (!session().connected()) return false;
   if (!CheckVersionCompatibility(VersionCheckForm::Panel)) return false;
+  MessageHost& host = seams_.messages;
   if (document_.HoldsData() &&
-      host_.Show({OrEmpty(GetMessage(1)), OrEmpty(GetText(3)), MessageButtons::OkCancel, MessageIcon::Question, {}}) !=
+      host.Show({OrEmpty(GetMessage(1)), OrEmpty(GetText(3)), MessageButtons::OkCancel, MessageIcon::Question, {}}) !=
           MessageAnswer::Ok)
     return false;
 
-  PanelWork work(*this);
+  PanelWork work(engine_, frame_);
   // The transfer fills a configuration of its own: the document changes only
   // when all of it came.
   Configuration received;
@@ -59,94 +56,88 @@ bool CPc_kx700App::ReceiveParameters() {
     if (frame_) frame_->DocumentChanged();
     return false;
   }
-  received.sourcePanelNumber = identification.panelNumber;
+  received.sourcePanelNumber = session().identification.panelNumber;
   if (const auto panel = GetStoredPanelVersion()) received.version = *panel;
 
   if (HasExtendedRecords(EffectiveVersion(received.version, this))) {
-    // The firmware versions of the periphery, for the dossier.
-    const bool shown = !IsProgressShown() && ShowProgress(ProgressText::Updating, 4);
-    auto step = [&] {
-      if (shown) StepProgress();
-    };
+    // The firmware versions of the periphery, for the dossier; what came
+    // before a failed read is kept.
+    PeripheryVersions versions;
+    link_.ReadPeripheryVersions(versions);
     auto& blocks = received.fixedBlocks;
-    bool ok = link_.ReadRecord16(0).has_value();
-    step();
-    if (ok) {
-      const auto repeaters = link_.ReadRecord32(32);
-      step();
-      if ((ok = repeaters.has_value()))
-        std::copy_n(repeaters->begin(), 16, blocks.repeater.bytes.begin() + RepeaterBlock::VersionOffset(0));
-    }
-    if (ok) {
-      const auto cards = link_.ReadRecord32(20);
-      step();
-      if ((ok = cards.has_value()))
-        std::copy_n(cards->begin(), 16,
-                    blocks.peripheryVersion.bytes.begin() + PeripheryVersionBlock::CardVersionOffset(0));
-    }
-    if (ok) {
-      clock_.SleepMs(500);
-      const auto power = link_.ReadRecord32(19);
-      step();
-      if (power)
-        std::copy_n(power->begin(), 2,
-                    blocks.peripheryVersion.bytes.begin() + PeripheryVersionBlock::kPowerSupplyVersion);
-    }
-    if (shown) HideProgress();
+    if (versions.repeaters)
+      std::copy_n(versions.repeaters->begin(), 16, blocks.repeater.bytes.begin() + RepeaterBlock::VersionOffset(0));
+    if (versions.relayCards)
+      std::copy_n(versions.relayCards->begin(), 16,
+                  blocks.peripheryVersion.bytes.begin() + PeripheryVersionBlock::CardVersionOffset(0));
+    if (versions.powerSupply)
+      std::copy_n(versions.powerSupply->begin(), 2,
+                  blocks.peripheryVersion.bytes.begin() + PeripheryVersionBlock::kPowerSupplyVersion);
   }
   controller().AdoptReceivedConfiguration(std::move(received));
-  ShowInformation(host_, GetText(4), GetText(3));
+  ShowInformation(host, GetText(4), GetText(3));
   if (frame_) frame_->DocumentChanged();
   return true;
 }
 
 void CPc_kx700App::OnSendParameters() {
-  if (statusText.empty()) return;
+  if (!session().connected()) return;
   if (!CheckVersionCompatibility(VersionCheckForm::Panel)) return;
   const int source = document_.sourcePanelNumber;
-  if (source >= 0 && source != identification.panelNumber) {
+  if (source >= 0 && source != session().identification.panelNumber) {
     CError_Mess mess;
     const std::string text = StringPrintf("%s\n\n%d %s\n\n%s", OrEmpty(GetMessage(10)), source,
                                           document_.central.PanelName().c_str(), OrEmpty(GetText(50)));
-    if (host_.Show({text, mess.QuestionCaption(10), MessageButtons::YesNo, MessageIcon::Exclamation, {}}) !=
+    if (seams_.messages.Show({text, mess.QuestionCaption(10), MessageButtons::YesNo, MessageIcon::Exclamation, {}}) !=
         MessageAnswer::Yes)
       return;
   }
   {
-    PanelWork work(*this);
+    PanelWork work(engine_, frame_);
     if (link_.SendParameters(document_, 0, true, true)) {
       const bool relayCards = document_.central.RelayCards() > 0;
-      if (!relayCards || !frame_ || !frame_->OpenPeriphProgramming()) ShowInformation(host_, GetText(4), GetText(2));
+      if (!relayCards || !serviceWindows_ || !serviceWindows_->OpenPeriphProgramming())
+        ShowInformation(seams_.messages, GetText(4), GetText(2));
     }
   }
   // The panel restarts with the new configuration: find it anew.
-  statusText.clear();
-  connected = false;
+  engine_.ForgetPanel();
 }
 
 void CPc_kx700App::OnSilence() {
-  if (statusText.empty()) return ShowFault(host_, kFaultNoPanel);
-  PanelWork work(*this);
+  if (!session().connected()) return ShowFault(seams_.messages, kFaultNoPanel);
+  PanelWork work(engine_, frame_);
   link_.Silence(0);
 }
 
 void CPc_kx700App::OnReset() {
-  if (statusText.empty()) return ShowFault(host_, kFaultNoPanel);
-  PanelWork work(*this);
+  if (!session().connected()) return ShowFault(seams_.messages, kFaultNoPanel);
+  PanelWork work(engine_, frame_);
   link_.ResetPanel(0);
 }
 
 void CPc_kx700App::OnTechnicianMode() {
-  if (statusText.empty()) return ShowFault(host_, kFaultNoPanel);
-  // No code shows until the next identification, which then shows it anew.
-  identification.technicianCode.clear();
-  lastTechnicianChar_ = 0;
+  if (!session().connected()) return ShowFault(seams_.messages, kFaultNoPanel);
+  engine_.ClearTechnicianCode();
+  const bool on = session().identification.technicianMode;
   {
-    PanelWork work(*this);
-    if (link_.SetTechnicianMode(0, !identification.technicianMode))
-      identification.technicianMode = !identification.technicianMode;
+    PanelWork work(engine_, frame_);
+    if (link_.SetTechnicianMode(0, !on)) engine_.SetTechnicianMode(!on);
   }
   if (frame_) frame_->RefreshCommandStates();
+}
+
+void CPc_kx700App::OnCommunicationSettings() {
+  const auto choice = seams_.dialogs.RunCommunicationSettings(engine_.requestedPort(), engine_.requestedBaud());
+  if (!choice) return;
+  // The next idle step opens the port chosen, even the same one when it is closed.
+  engine_.RequestPort(choice->port, choice->baud);
+}
+
+void CPc_kx700App::OnAppAbout() { seams_.dialogs.RunAbout(AboutTextsOf(session())); }
+
+void CPc_kx700App::OnAppExit() {
+  if (frame_) frame_->CloseMainWindow();
 }
 
 } // namespace kx700

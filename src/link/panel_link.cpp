@@ -115,14 +115,21 @@ bool CPanelLink::SetTechnicianMode(int address, bool on) {
 }
 
 template <typename T>
-std::optional<T> CPanelLink::Ask(bool sent, int answer, int seconds,
-                                 const std::function<std::optional<T>(std::span<const std::uint8_t>)>& parse,
-                                 bool quiet) {
+std::optional<T> CPanelLink::Take(bool sent, int answer, int seconds,
+                                  const std::function<std::optional<T>(std::span<const std::uint8_t>)>& parse) {
   std::optional<T> result;
   if (sent) {
     WaitUntil([&](int code) { return code == answer && (result = parse(LastAnswer())); },
               clock().SteadyMs() + 1000LL * seconds);
   }
+  return result;
+}
+
+template <typename T>
+std::optional<T> CPanelLink::Ask(bool sent, int answer, int seconds,
+                                 const std::function<std::optional<T>(std::span<const std::uint8_t>)>& parse,
+                                 bool quiet) {
+  std::optional<T> result = Take(sent, answer, seconds, parse);
   if (!result && !quiet) ShowFault(host_, kFaultTransfer);
   Done(result.has_value());
   return result;
@@ -165,6 +172,35 @@ std::optional<std::array<std::uint8_t, 32>> CPanelLink::ReadRecord32(int number)
 bool CPanelLink::TestControl(int control, int kind, int event, int row, bool on) {
   if (!SendControlTest(control, kind, event, row, on) || !WaitFor(kAnswerAck, 8)) return Fail(kFaultTransfer);
   return Done(true);
+}
+
+bool CPanelLink::ReadPeripheryVersions(PeripheryVersions& into) {
+  into = {};
+  using Record32 = std::array<std::uint8_t, 32>;
+  const auto read32 = [this](int block) {
+    return Take<Record32>(SendRecord32Request(block), kAnswerRecord32, 12, ParseRecord32);
+  };
+  constexpr int kPowerSupplyPauseMs = 500;
+  BeginProgress(4, ProgressText::Updating);
+  bool ok = Take<std::array<std::uint8_t, 16>>(SendRecord16Request(0), kAnswerRecord16, 12, ParseRecord16).has_value();
+  StepProgress();
+  if (ok) {
+    const auto record = read32(32);
+    StepProgress();
+    if ((ok = record.has_value())) std::copy_n(record->begin(), 16, into.repeaters.emplace().begin());
+  }
+  if (ok) {
+    const auto record = read32(20);
+    StepProgress();
+    if ((ok = record.has_value())) std::copy_n(record->begin(), 16, into.relayCards.emplace().begin());
+  }
+  if (ok) {
+    clock().SleepMs(kPowerSupplyPauseMs);
+    const auto record = read32(19);
+    StepProgress();
+    if ((ok = record.has_value())) std::copy_n(record->begin(), 2, into.powerSupply.emplace().begin());
+  }
+  return ok ? Done(true) : Fail(kFaultTransfer);
 }
 
 // --- long transfers

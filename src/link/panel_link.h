@@ -13,6 +13,14 @@
 
 namespace kx700 {
 
+// The firmware versions of the periphery, as the panel gives them; each pair
+// is major, minor. Only what was read before a failure is there.
+struct PeripheryVersions {
+  std::optional<std::array<std::uint8_t, 16>> repeaters;  // eight repeater panels (block 32)
+  std::optional<std::array<std::uint8_t, 16>> relayCards; // eight relay cards (block 20)
+  std::optional<std::array<std::uint8_t, 2>> powerSupply; // the power supply controller (block 19)
+};
+
 // Complete exchanges with the panel: a request, its answer, the result kept
 // and success or failure shown. User-interface thread only; each blocks until
 // it is done, bounded by its timeouts.
@@ -43,6 +51,10 @@ public:
   bool SetLanguage(int language);
   std::optional<std::array<std::uint8_t, 32>> ReadRecord32(int number);
   bool TestControl(int control, int kind, int event, int row, bool on);
+  // Reads block 0, then the versions of the repeater panels, the relay cards
+  // and, after a pause of 500 ms, the power supply, with progress; the first
+  // failure ends it with fault 6. True when all four came.
+  bool ReadPeripheryVersions(PeripheryVersions& into);
 
   // Uploads the panel's configuration into `into`, which should be fresh:
   // the caller takes it only when this returns true, so a failed transfer
@@ -66,8 +78,12 @@ private:
   // panel only asked for repeats.
   bool FailStart(Wait wait);
   // After a request went out (`sent`), waits up to `seconds` for an answer
-  // with code `answer` that `parse` accepts. Failure shows fault 6 unless
+  // with code `answer` that `parse` accepts; Take shows nothing and leaves
+  // the transaction open, Ask ends it and shows fault 6 on failure unless
   // `quiet`.
+  template <typename T>
+  std::optional<T> Take(bool sent, int answer, int seconds,
+                        const std::function<std::optional<T>(std::span<const std::uint8_t>)>& parse);
   template <typename T>
   std::optional<T> Ask(bool sent, int answer, int seconds,
                        const std::function<std::optional<T>(std::span<const std::uint8_t>)>& parse, bool quiet = false);

@@ -263,13 +263,13 @@ std::optional<Configuration> ReadConfigurationFile(std::span<const std::uint8_t>
 }
 
 bool CheckSavable(const Configuration& configuration, const VersionTriple& effective, MessageHost& host) {
-  // A version that this program would refuse on opening is not written.
-  const auto inRange = [](int v) { return v >= 0 && v <= 127; };
-  if (effective.major != 1 || !inRange(effective.minor) || !inRange(effective.third) ||
-      effective.third > kProgramVersion.minor) {
-    ShowFault(host, 17);
+  // A version that this program would refuse on opening is not written; the
+  // refusal is the box that opening the file would show.
+  if (!InVersionRange(effective.major) || !InVersionRange(effective.minor) || !InVersionRange(effective.third)) {
+    ShowVersionConflict(host);
     return false;
   }
+  if (!CheckVersionCompatibility(VersionCheckForm::File, effective, effective, nullptr, host)) return false;
   BlockStreamIterator blocks(configuration, HasExtendedRecords(effective));
   for (auto block = blocks.GetNextBlock(true); !block.bytes.empty(); block = blocks.GetNextBlock()) {
     if (std::find(block.bytes.begin(), block.bytes.end(), kBlockHeaderMark) != block.bytes.end()) {

@@ -3,19 +3,13 @@
 #include <gtest/gtest.h>
 
 #include "common/text_tables.h"
-#include "support/fake_clock.h"
-#include "support/fake_file_dialogs.h"
-#include "support/fake_message_host.h"
 #include "support/fake_port.h"
-#include "support/fake_settings.h"
+#include "support/fake_seams.h"
 
 namespace kx700 {
 namespace {
 
-using test::FakeClock;
-using test::FakeMessageHost;
 using test::FakePort;
-using test::FakeSettings;
 
 class FakeStartup final : public StartupHost {
 public:
@@ -36,14 +30,10 @@ public:
   bool translationsPresent = true;
 };
 
-struct Program {
+struct Program : test::FakeSeams {
   std::vector<std::string> log;
-  FakeMessageHost host;
-  FakeSettings settings;
-  FakeClock clock;
   FakePort* port = nullptr;
   FakeStartup startup;
-  test::FakeFileDialogs dialogs;
   std::unique_ptr<CPc_kx700App> app;
 
   Program() {
@@ -52,7 +42,7 @@ struct Program {
     auto owned = std::make_unique<FakePort>();
     port = owned.get();
     port->log = &log;
-    app = std::make_unique<CPc_kx700App>(host, settings, clock, dialogs, std::move(owned));
+    app = std::make_unique<CPc_kx700App>(seams(), std::move(owned));
   }
   ~Program() { SelectTextLanguage(TextLanguage::Dutch); }
 };
@@ -128,9 +118,9 @@ TEST(Application, PortSetting) {
     Program p;
     if (c.value) p.settings.program["Com_port"] = *c.value;
     p.app->ReadComPortSetting();
-    EXPECT_EQ(p.app->requestedPort, c.port) << c.value.value_or("(none)");
-    EXPECT_EQ(p.app->activePort, c.port);
-    EXPECT_EQ(p.app->activeBaud, 9600);
+    EXPECT_EQ(p.app->engine().requestedPort(), c.port) << c.value.value_or("(none)");
+    EXPECT_EQ(p.app->engine().activePort(), c.port);
+    EXPECT_EQ(p.app->engine().activeBaud(), 9600);
     EXPECT_EQ(p.port->openedPort, c.port);
   }
 }
@@ -139,10 +129,12 @@ TEST(Application, WritesThePortInUseAtExit) {
   Program p;
   p.settings.program["Com_port"] = "COM2";
   ASSERT_TRUE(p.app->InitInstance(p.startup, {}));
-  p.app->activePort = 6; // changed in the communication settings and reopened
+  p.app->engine().RequestPort(6, 9600); // changed in the communication settings and reopened
+  p.app->OnIdle();
   p.app->ExitInstance();
   EXPECT_EQ(p.settings.program["Com_port"], "COM6");
-  p.app->activePort = 150;
+  p.app->engine().RequestPort(150, 9600);
+  p.app->OnIdle();
   p.app->ExitInstance();
   EXPECT_EQ(p.settings.program["Com_port"], "COM1");
 
@@ -160,17 +152,19 @@ TEST(Application, PanelVersionComesFromTheIdentification) {
   EXPECT_FALSE(p.app->GetStoredPanelVersion());
   EXPECT_EQ(p.app->GetConfigurationVersion(), (VersionTriple{1, 2, 2}));
 
-  p.app->connected = true;
-  p.app->identification.firmwareMajor = 1;
-  p.app->identification.firmwareMinor = 0;
-  p.app->identification.minimumProgramMinor = 1;
+  PanelIdentification panel;
+  panel.firmwareMajor = 1;
+  panel.firmwareMinor = 0;
+  panel.minimumProgramMinor = 1;
+  p.app->engine().PanelIdentified(panel);
   EXPECT_TRUE(p.app->GetPanelVersion(major, minor));
   EXPECT_EQ(p.app->GetStoredPanelVersion(), (VersionTriple{1, 0, 1}));
   EXPECT_EQ(p.app->GetConfigurationVersion(), (VersionTriple{1, 0, 1}));
   EXPECT_FALSE(p.app->CompareVersion(1, 1, kVersionAtLeast));
   EXPECT_TRUE(p.app->CheckVersionCompatibility(VersionCheckForm::Panel));
 
-  p.app->identification.minimumProgramMinor = 4;
+  panel.minimumProgramMinor = 4;
+  p.app->engine().PanelIdentified(panel);
   EXPECT_FALSE(p.app->CheckVersionCompatibility(VersionCheckForm::Panel));
   ASSERT_EQ(p.host.boxes().size(), 1u);
   EXPECT_EQ(p.host.boxes()[0].caption, "Fout 19");

@@ -3,13 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <set>
 
 #include "app/application.h"
-#include "support/fake_clock.h"
-#include "support/fake_file_dialogs.h"
-#include "support/fake_message_host.h"
 #include "support/fake_port.h"
-#include "support/fake_settings.h"
+#include "support/fake_seams.h"
 
 namespace kx700 {
 namespace {
@@ -57,24 +55,47 @@ TEST(Commands, EnableRules) {
   EXPECT_FALSE(CommandStateOf(12345, {true, 0, false}).enabled);
 }
 
+// The table describes each command once: the menus come out in their order,
+// each tool bar place is taken once, and what has a handler can be enabled.
+TEST(Commands, TableDescribesEachCommandOnce) {
+  std::set<int> ids, places;
+  std::vector<MenuId> menus;
+  for (const CommandRow& row : CommandTable()) {
+    EXPECT_TRUE(ids.insert(row.id).second) << row.id;
+    EXPECT_EQ(FindCommand(row.id), &row);
+    if (row.toolBarPlace != 0) {
+      EXPECT_TRUE(places.insert(row.toolBarPlace).second) << row.id;
+    }
+    if (menus.empty() || menus.back() != row.menu) menus.push_back(row.menu);
+    EXPECT_EQ(row.text == nullptr, row.id == kCmdRecentFile) << row.id;
+    if (row.handler) {
+      bool enabled = false;
+      for (int mode = 0; mode < 4; ++mode) enabled |= CommandStateOf(row.id, {true, mode, false}).enabled;
+      EXPECT_TRUE(enabled) << row.id;
+    }
+  }
+  EXPECT_EQ(menus, (std::vector<MenuId>{MenuId::File, MenuId::Parameters, MenuId::Functions, MenuId::Settings,
+                                        MenuId::Extra}));
+  EXPECT_EQ(FindCommand(12345), nullptr);
+}
+
 TEST(Commands, ADisabledCommandDoesNotRun) {
-  test::FakeMessageHost host;
-  test::FakeSettings settings;
-  test::FakeClock clock;
-  test::FakeFileDialogs dialogs;
+  test::FakeSeams fakes;
   auto port = std::make_unique<test::FakePort>();
   test::FakePort& line = *port;
   line.Open(1, 9600);
-  CPc_kx700App app(host, settings, clock, dialogs, std::move(port));
+  CPc_kx700App app(fakes.seams(), std::move(port));
   for (int command : {kCmdReceive, kCmdSend, kCmdSilence, kCmdReset, kCmdTechnicianMode})
     EXPECT_FALSE(app.Dispatch(command)) << command;
   EXPECT_TRUE(line.writes.empty());
-  EXPECT_TRUE(host.boxes().empty());
+  EXPECT_TRUE(fakes.host.boxes().empty());
 
   // Connected, but in the card programming mode: sending stays off.
-  app.statusText = "7 Gent";
-  app.connected = true;
-  ASSERT_TRUE(app.SetLinkMode(kLinkCardProgramming));
+  PanelIdentification panel;
+  panel.panelNumber = 7;
+  panel.panelName = "Gent";
+  app.engine().PanelIdentified(panel);
+  ASSERT_TRUE(app.engine().EnterCardProgramming(nullptr));
   EXPECT_FALSE(app.Dispatch(kCmdSend));
   EXPECT_FALSE(app.Dispatch(kCmdSilence));
   EXPECT_TRUE(line.writes.empty());

@@ -2,32 +2,20 @@
 
 #include "app/application.h"
 #include "panelsim/engine.h"
-#include "support/fake_file_dialogs.h"
-#include "support/fake_message_host.h"
-#include "support/fake_settings.h"
-#include "support/sim_channel.h"
+#include "support/app_bench.h"
 
 namespace kx700 {
 namespace {
 
 using panelsim::AnswersTo;
 using panelsim::Fault;
-using test::FakeClock;
-using test::FakeMessageHost;
-using test::FakeSettings;
-using test::SimChannel;
-
-struct FakeFrame final : FrameHost {
-  void SetDialogBarText(const std::string& text) override { texts.push_back(text); }
-  void RefreshCommandStates() override { ++refreshes; }
-  std::vector<std::string> texts;
-  int refreshes = 0;
-};
 
 struct FakeAnalogWindow final : AnalogValuesWindow {
   void RefreshCurrentLoop() override { ++refreshes; }
   int refreshes = 0;
 };
+
+struct FakeControlTestWindow final : ControlTestWindow {};
 
 struct FakeCardWindow final : CardProgrammingWindow {
   void ShowProgress() override { ++shown; }
@@ -36,39 +24,19 @@ struct FakeCardWindow final : CardProgrammingWindow {
   std::vector<bool> enables;
 };
 
-// The application against the simulated panel; the idle timer ticks every
-// 5 ms of virtual time.
-struct Engine {
-  FakeClock clock;
-  panelsim::Engine panel;
-  SimChannel* channel;
-  FakeMessageHost host;
-  FakeSettings settings;
-  FakeFrame frame;
-  test::FakeFileDialogs dialogs;
-  std::unique_ptr<CPc_kx700App> app;
+// Enters a mode without a window, or leaves it (0).
+bool SetLinkMode(LinkEngine& engine, int mode) {
+  switch (mode) {
+    case kLinkAnalogValues: return engine.EnterAnalogValues(nullptr);
+    case kLinkCardProgramming: return engine.EnterCardProgramming(nullptr);
+    case kLinkControlTest: return engine.EnterControlTest(nullptr);
+    default: engine.LeaveMode(); return true;
+  }
+}
 
-  Engine() {
-    panel.SetBaud(9600);
-    auto owned = std::make_unique<SimChannel>(clock, panel);
-    channel = owned.get();
-    app = std::make_unique<CPc_kx700App>(host, settings, clock, dialogs, std::move(owned));
-    app->SetFrameHost(&frame);
-    auto& s = panel.state();
-    panelsim::FillText(s.identification, "");
-    panelsim::FillText(s.panelName, "Gent");
-    s.panelNumber = 7;
-  }
-  void RunFor(int ms) {
-    for (int t = 0; t < ms; t += 5) {
-      channel->Advance(5);
-      app->OnIdle();
-    }
-  }
-  int Requests(int code) const {
-    return static_cast<int>(std::count_if(panel.requests().begin(), panel.requests().end(),
-                                          [code](const panelsim::Request& r) { return r.code == code; }));
-  }
+// The application against the simulated panel, with the analog requests
+// it made.
+struct Engine : test::AppBench {
   std::vector<int> AnalogRequests() const {
     std::vector<int> loops;
     for (const auto& r : panel.requests()) {
@@ -82,11 +50,11 @@ struct Engine {
 TEST(LinkEngine, IdentifiesThePanelEveryFiveSeconds) {
   Engine e;
   e.RunFor(100);
-  EXPECT_TRUE(e.app->connected);
-  EXPECT_EQ(e.app->statusText, "7 Gent");
+  EXPECT_TRUE(e.app->session().connected());
+  EXPECT_EQ(e.app->session().statusText, "7 Gent");
   // The first step finds no panel yet and shows so, the answer brings the text.
   EXPECT_EQ(e.frame.texts, (std::vector<std::string>{"", "7 Gent"}));
-  EXPECT_EQ(e.app->idleCountdown, 10); // armed when the panel was found
+  EXPECT_EQ(e.app->engine().idleCountdown(), 10); // armed when the panel was found
   e.RunFor(20'000);
   EXPECT_EQ(e.Requests(kRequestIdentify), 5); // at 0, 5, 10, 15 and 20 s
   // Formatted again only when something changed.
@@ -95,7 +63,7 @@ TEST(LinkEngine, IdentifiesThePanelEveryFiveSeconds) {
   e.panel.state().panelNumber = 8;
   panelsim::FillText(e.panel.state().identification, "Brandweer");
   e.RunFor(5'000);
-  EXPECT_EQ(e.app->statusText, "Brandweer - Gent");
+  EXPECT_EQ(e.app->session().statusText, "Brandweer - Gent");
   EXPECT_EQ(e.frame.texts.back(), "Brandweer - Gent");
 }
 
@@ -112,27 +80,27 @@ TEST(LinkEngine, StrayBytesDelayTheRequestByTwoSeconds) {
   EXPECT_EQ(e.Requests(kRequestIdentify), 1);
   e.RunFor(200);
   EXPECT_EQ(e.Requests(kRequestIdentify), 2);
-  EXPECT_TRUE(e.app->connected);
+  EXPECT_TRUE(e.app->session().connected());
 }
 
 TEST(LinkEngine, APanelThatStopsAnsweringIsGoneAtTheNextRequest) {
   Engine e;
   e.panel.state().technicianMode = true;
   e.RunFor(100);
-  ASSERT_TRUE(e.app->connected);
-  EXPECT_TRUE(e.app->identification.technicianMode);
+  ASSERT_TRUE(e.app->session().connected());
+  EXPECT_TRUE(e.app->session().identification.technicianMode);
   e.panel.faults().Add(AnswersTo(Fault::kDrop, kRequestIdentify, panelsim::kUnlimited));
   e.RunFor(5'000); // the request at 5 s goes unanswered
-  EXPECT_TRUE(e.app->connected);
+  EXPECT_TRUE(e.app->session().connected());
   e.RunFor(5'000); // at 10 s the loss is seen
-  EXPECT_FALSE(e.app->connected);
-  EXPECT_EQ(e.app->statusText, "");
+  EXPECT_FALSE(e.app->session().connected());
+  EXPECT_EQ(e.app->session().statusText, "");
   EXPECT_EQ(e.frame.texts.back(), "");
-  EXPECT_FALSE(e.app->identification.technicianMode);
+  EXPECT_FALSE(e.app->session().identification.technicianMode);
 
   e.panel.faults().Clear();
   e.RunFor(5'100);
-  EXPECT_TRUE(e.app->connected);
+  EXPECT_TRUE(e.app->session().connected());
   EXPECT_EQ(e.frame.texts.back(), "7 Gent"); // the text comes back at once
 }
 
@@ -144,7 +112,7 @@ TEST(LinkEngine, TechnicianCodeChangesRefreshTheWindow) {
   e.panel.state().technicianCode = {'T', '4', '2'};
   e.RunFor(5'000);
   EXPECT_GT(e.frame.refreshes, before);
-  EXPECT_EQ(e.app->identification.technicianCode, "T42");
+  EXPECT_EQ(e.app->session().identification.technicianCode, "T42");
   const int after = e.frame.refreshes;
   e.RunFor(5'000);
   EXPECT_EQ(e.frame.refreshes, after); // nothing new
@@ -155,47 +123,47 @@ TEST(LinkEngine, ARefusedTechnicianModeShowsTheCodeAgainAtTheNextIdentification)
   e.panel.state().technicianMode = true;
   e.panel.state().technicianCode = {'T', '4', '2'};
   e.RunFor(100);
-  ASSERT_EQ(e.app->identification.technicianCode, "T42");
+  ASSERT_EQ(e.app->session().identification.technicianCode, "T42");
   e.panel.SetHandler(kRequestTechnicianMode, nullptr); // the panel refuses: no answer, no change
   e.app->OnTechnicianMode();
-  EXPECT_TRUE(e.app->identification.technicianMode);
-  EXPECT_EQ(e.app->identification.technicianCode, "");
+  EXPECT_TRUE(e.app->session().identification.technicianMode);
+  EXPECT_EQ(e.app->session().identification.technicianCode, "");
   const int refreshes = e.frame.refreshes;
   e.RunFor(5'000);
-  EXPECT_EQ(e.app->identification.technicianCode, "T42");
+  EXPECT_EQ(e.app->session().identification.technicianCode, "T42");
   EXPECT_GT(e.frame.refreshes, refreshes);
 }
 
 TEST(LinkEngine, IdleDelayBetweenSteps) {
   Engine e;
   e.RunFor(100);
-  ASSERT_TRUE(e.app->connected);
+  ASSERT_TRUE(e.app->session().connected());
   // Supervising: nothing until the next request, at most a second at a time.
-  const int delay = e.app->NextIdleDelayMs();
+  const int delay = e.app->engine().NextIdleDelayMs();
   EXPECT_GT(delay, 5);
   EXPECT_LE(delay, 1000);
-  EXPECT_TRUE(e.app->StepsOnArrivingBytes());
+  EXPECT_TRUE(e.app->engine().StepsOnArrivingBytes());
   // A complete frame already waiting is taken at once.
   e.channel->Ring().Put(std::vector<std::uint8_t>{0xE0, 'W', 0, 0, 1, 0, 0x27, 0xE1});
-  EXPECT_EQ(e.app->NextIdleDelayMs(), 0);
+  EXPECT_EQ(e.app->engine().NextIdleDelayMs(), 0);
   e.channel->Ring().Flush();
   // A settings change is carried out at once.
-  e.app->requestedBaud = 19200;
-  EXPECT_EQ(e.app->NextIdleDelayMs(), 0);
+  e.app->engine().RequestPort(e.app->engine().requestedPort(), 19200);
+  EXPECT_EQ(e.app->engine().NextIdleDelayMs(), 0);
   e.app->OnIdle();
   // Polling: 5 ms after a step that waited, at once after one that took an answer.
   e.app->document().serviceState() = PanelServiceState{};
   e.app->document().serviceState().lastLoop = 2;
   e.app->document().serviceState().polledLoop = 1;
-  ASSERT_TRUE(e.app->SetLinkMode(kLinkAnalogValues));
-  EXPECT_FALSE(e.app->StepsOnArrivingBytes());
+  ASSERT_TRUE(e.app->engine().EnterAnalogValues(nullptr));
+  EXPECT_FALSE(e.app->engine().StepsOnArrivingBytes());
   e.app->OnIdle(); // sends the request
-  EXPECT_EQ(e.app->NextIdleDelayMs(), 5);
+  EXPECT_EQ(e.app->engine().NextIdleDelayMs(), 5);
   bool answered = false;
   for (int i = 0; i < 100 && !answered; ++i) {
     e.channel->Advance(5);
     e.app->OnIdle();
-    answered = e.app->NextIdleDelayMs() == 0;
+    answered = e.app->engine().NextIdleDelayMs() == 0;
   }
   EXPECT_TRUE(answered);
 }
@@ -204,12 +172,11 @@ TEST(LinkEngine, AnalogValuesLoopByLoopThenTheStatus) {
   Engine e;
   e.RunFor(100);
   FakeAnalogWindow window;
-  e.app->analogWindow = &window;
   auto& service = e.app->document().serviceState();
   service.firstLoop = 1;
   service.lastLoop = 3;
   service.polledLoop = 1;
-  ASSERT_TRUE(e.app->SetLinkMode(kLinkAnalogValues));
+  ASSERT_TRUE(e.app->engine().EnterAnalogValues(&window));
   e.panel.ClearRequests();
   e.RunFor(2'000);
   const auto polled = e.AnalogRequests();
@@ -224,13 +191,12 @@ TEST(LinkEngine, AnalogPollingRestartsAfterALostStatusAnswer) {
   Engine e;
   e.RunFor(100);
   FakeAnalogWindow window;
-  e.app->analogWindow = &window;
   auto& service = e.app->document().serviceState();
   service.firstLoop = 2;
   service.lastLoop = 2;
   service.polledLoop = 2;
   e.panel.faults().Add(AnswersTo(Fault::kDrop, kRequestStatus, 1));
-  ASSERT_TRUE(e.app->SetLinkMode(kLinkAnalogValues));
+  ASSERT_TRUE(e.app->engine().EnterAnalogValues(&window));
   e.panel.ClearRequests();
   e.RunFor(6'000); // 1000 steps without an answer, then on
   const auto polled = e.AnalogRequests();
@@ -245,7 +211,7 @@ TEST(LinkEngine, AnalogAnswerWithoutTheWindowDoesNotAdvance) {
   service.firstLoop = 1;
   service.lastLoop = 4;
   service.polledLoop = 1;
-  ASSERT_TRUE(e.app->SetLinkMode(kLinkAnalogValues));
+  ASSERT_TRUE(e.app->engine().EnterAnalogValues(nullptr));
   e.RunFor(500);
   EXPECT_EQ(service.polledLoop, 1);
 }
@@ -253,9 +219,8 @@ TEST(LinkEngine, AnalogAnswerWithoutTheWindowDoesNotAdvance) {
 TEST(LinkEngine, CardProgrammingCountdownGivesTheSelectionBack) {
   Engine e;
   FakeCardWindow window;
-  e.app->cardWindow = &window;
-  ASSERT_TRUE(e.app->SetLinkMode(kLinkCardProgramming));
-  EXPECT_EQ(e.app->idleCountdown, 1500);
+  ASSERT_TRUE(e.app->engine().EnterCardProgramming(&window));
+  EXPECT_EQ(e.app->engine().idleCountdown(), 1500);
   e.RunFor(5 * 1499);
   EXPECT_TRUE(window.enables.empty());
   e.RunFor(5);
@@ -263,8 +228,8 @@ TEST(LinkEngine, CardProgrammingCountdownGivesTheSelectionBack) {
   e.RunFor(5'000);
   EXPECT_EQ(window.enables.size(), 1u);
   EXPECT_EQ(e.Requests(kRequestIdentify), 0); // no supervision in this mode
-  e.app->ArmIdleCountdown();
-  EXPECT_LT(e.app->idleCountdown, 0); // not armed in this mode
+  e.app->engine().ArmIdleCountdown();
+  EXPECT_LT(e.app->engine().idleCountdown(), 0); // not armed in this mode
 }
 
 TEST(LinkEngine, LinkModeChanges) {
@@ -277,15 +242,16 @@ TEST(LinkEngine, LinkModeChanges) {
   const Step steps[] = {{3, true, 3},  {1, false, 3}, {3, false, 3}, {0, true, 0}, {1, true, 1},
                         {2, false, 1}, {0, true, 0},  {0, true, 0},  {2, true, 2}};
   for (const auto& s : steps) {
-    EXPECT_EQ(e.app->SetLinkMode(s.mode), s.accepted) << s.mode;
-    EXPECT_EQ(e.app->GetLinkMode(), s.after);
+    EXPECT_EQ(SetLinkMode(e.app->engine(), s.mode), s.accepted) << s.mode;
+    EXPECT_EQ(e.app->engine().GetLinkMode(), s.after);
   }
 }
 
 TEST(LinkEngine, ASettingsChangeReopensThePortAndDoesNothingElseThatStep) {
   Engine e;
-  e.app->activePort = e.app->requestedPort = 3;
-  e.app->requestedBaud = 38400; // the baud only
+  e.app->engine().OpenPort(3, 9600);
+  e.channel->opens.clear();
+  e.app->engine().RequestPort(3, 38400); // the baud only
   e.app->OnIdle();
   ASSERT_EQ(e.channel->opens.size(), 1u);
   EXPECT_EQ(e.channel->opens[0].port, 3);
@@ -295,9 +261,77 @@ TEST(LinkEngine, ASettingsChangeReopensThePortAndDoesNothingElseThatStep) {
   EXPECT_EQ(e.channel->opens.size(), 1u);
   // Choosing the same port again retries it when it is closed.
   e.channel->Close();
-  e.app->RequestPortRetry();
+  e.app->engine().RequestPort(3, 38400);
   e.app->OnIdle();
   EXPECT_EQ(e.channel->opens.size(), 2u);
+}
+
+// Each mode is entered with its window and left with it on every way out:
+// back to supervision, the window going, and the application going first.
+TEST(LinkEngine, AModeAndItsWindowAreLeftTogether) {
+  enum class Way { Supervision, WindowGoes, ApplicationGoes };
+  struct Windows {
+    std::unique_ptr<FakeAnalogWindow> analog = std::make_unique<FakeAnalogWindow>();
+    std::unique_ptr<FakeCardWindow> card = std::make_unique<FakeCardWindow>();
+    std::unique_ptr<FakeControlTestWindow> test = std::make_unique<FakeControlTestWindow>();
+    // What the engine has shown in them so far.
+    std::size_t Calls() const { return analog->refreshes + card->shown + card->enables.size(); }
+  };
+  for (int mode : {kLinkAnalogValues, kLinkCardProgramming, kLinkControlTest}) {
+    for (Way way : {Way::Supervision, Way::WindowGoes, Way::ApplicationGoes}) {
+      const std::string label = "mode " + std::to_string(mode) + " way " + std::to_string(static_cast<int>(way));
+      Engine e;
+      e.RunFor(100);
+      auto& service = e.app->document().serviceState();
+      service.firstLoop = service.polledLoop = 1;
+      service.lastLoop = 2;
+      Windows w;
+      ServiceWindow* window = mode == kLinkAnalogValues      ? static_cast<ServiceWindow*>(w.analog.get())
+                              : mode == kLinkCardProgramming ? static_cast<ServiceWindow*>(w.card.get())
+                                                             : static_cast<ServiceWindow*>(w.test.get());
+      const int refreshes = e.frame.refreshes;
+      ASSERT_TRUE(window->EnterLinkMode(e.app->engine())) << label;
+      EXPECT_TRUE(window->served());
+      EXPECT_EQ(e.app->engine().GetLinkMode(), mode);
+      EXPECT_GT(e.frame.refreshes, refreshes) << label;              // the enable rules follow the mode
+      EXPECT_FALSE(window->EnterLinkMode(e.app->engine())) << label; // once
+      e.RunFor(8'000);                                               // long enough for the card countdown to run out
+      if (mode != kLinkControlTest) {
+        EXPECT_GT(w.Calls(), 0u) << label;
+      }
+
+      switch (way) {
+        case Way::Supervision: e.app->engine().LeaveMode(); break;
+        case Way::WindowGoes:
+          if (mode == kLinkAnalogValues) w.analog.reset();
+          if (mode == kLinkCardProgramming) w.card.reset();
+          if (mode == kLinkControlTest) w.test.reset();
+          window = nullptr;
+          break;
+        case Way::ApplicationGoes: e.app.reset(); break;
+      }
+      if (window) {
+        EXPECT_FALSE(window->served()) << label;
+      }
+      if (!e.app) continue; // the window outlives the program's objects, and goes safely
+      EXPECT_EQ(e.app->engine().GetLinkMode(), kLinkSupervision) << label;
+      const std::size_t calls = (w.analog && w.card) ? w.Calls() : 0;
+      e.RunFor(8'000);
+      if (w.analog && w.card) {
+        EXPECT_EQ(w.Calls(), calls) << label; // dropped: never reached again
+      }
+      EXPECT_GE(e.Requests(kRequestIdentify), 2) << label; // supervision is back
+      // Another window can take a mode now; the one dropped can come back.
+      FakeControlTestWindow other;
+      EXPECT_TRUE(other.EnterLinkMode(e.app->engine())) << label;
+      other.LeaveLinkMode();
+      if (window) {
+        EXPECT_TRUE(window->EnterLinkMode(e.app->engine())) << label;
+        window->LeaveLinkMode();
+      }
+      EXPECT_EQ(e.app->engine().GetLinkMode(), kLinkSupervision) << label;
+    }
+  }
 }
 
 } // namespace

@@ -162,5 +162,73 @@ TEST(PanelLink, ReadTextFailsQuietly) {
   EXPECT_TRUE(b.host.boxes().empty());
 }
 
+// The periphery versions are one transaction: block 0, then the repeater
+// panels, the relay cards and, half a second later, the power supply, under
+// one progress bar; the first failure ends it with one fault box and keeps
+// what came before.
+TEST(PanelLink, PeripheryVersionsAreOneTransaction) {
+  const auto filled = [](std::uint8_t first) {
+    std::array<std::uint8_t, 32> r{};
+    for (std::size_t i = 0; i < r.size(); ++i) r[i] = static_cast<std::uint8_t>(first + i);
+    return r;
+  };
+  struct Case {
+    const char* name;
+    int droppedAnswerTo88; // 0: none, 1 the repeaters, 2 the relay cards, 3 the power supply
+    std::vector<int> asked;
+    bool repeaters, relayCards, powerSupply;
+  };
+  const Case cases[] = {
+      {"all four", 0, {0, 32, 20, 19}, true, true, true},
+      {"the repeaters fail", 1, {0, 32}, false, false, false},
+      {"the relay cards fail", 2, {0, 32, 20}, true, false, false},
+      {"the power supply fails", 3, {0, 32, 20, 19}, true, true, false},
+  };
+  for (const auto& c : cases) {
+    Bench b;
+    b.panel.state().records32[32] = filled(0x10);
+    b.panel.state().records32[20] = filled(0x40);
+    b.panel.state().records32[19] = filled(0x01);
+    if (c.droppedAnswerTo88 > 0) {
+      auto rule = panelsim::AnswersTo(Fault::kDrop, 88, 1);
+      rule.every = c.droppedAnswerTo88;
+      b.panel.faults().Add(rule);
+    }
+    const std::int64_t start = b.clock.SteadyMs();
+    PeripheryVersions v;
+    EXPECT_EQ(b.link.ReadPeripheryVersions(v), c.powerSupply) << c.name;
+
+    std::vector<int> asked;
+    for (const auto& r : b.panel.requests()) {
+      if (r.code == 83 || r.code == 88) asked.push_back(r.payload.at(0));
+    }
+    EXPECT_EQ(asked, c.asked) << c.name;
+    EXPECT_EQ(b.panel.requests().front().code, 83) << c.name;
+    ASSERT_EQ(v.repeaters.has_value(), c.repeaters) << c.name;
+    ASSERT_EQ(v.relayCards.has_value(), c.relayCards) << c.name;
+    ASSERT_EQ(v.powerSupply.has_value(), c.powerSupply) << c.name;
+    EXPECT_EQ(v.repeaters.value_or(std::array<std::uint8_t, 16>{})[15], c.repeaters ? 0x1F : 0) << c.name;
+    EXPECT_EQ(v.relayCards.value_or(std::array<std::uint8_t, 16>{})[0], c.relayCards ? 0x40 : 0) << c.name;
+    EXPECT_EQ(v.powerSupply.value_or(std::array<std::uint8_t, 2>{}),
+              (c.powerSupply ? std::array<std::uint8_t, 2>{1, 2} : std::array<std::uint8_t, 2>{}))
+        << c.name;
+
+    ASSERT_EQ(b.progress.shows.size(), 1u) << c.name;
+    EXPECT_EQ(b.progress.shows[0].text, ProgressText::Updating);
+    EXPECT_EQ(b.progress.shows[0].count, 4);
+    EXPECT_EQ(b.progress.steps, static_cast<int>(c.asked.size())) << c.name;
+    EXPECT_FALSE(b.progress.shown) << c.name;
+    EXPECT_EQ(b.countdowns, 1) << c.name;
+    if (c.powerSupply) {
+      EXPECT_TRUE(b.host.boxes().empty()) << c.name;
+      EXPECT_GE(b.Elapsed(start), 500) << c.name; // the pause before the power supply
+      EXPECT_LT(b.Elapsed(start), 1000) << c.name;
+    } else {
+      ASSERT_EQ(b.host.boxes().size(), 1u) << c.name;
+      EXPECT_EQ(b.host.boxes()[0].caption, "Fout 6") << c.name;
+    }
+  }
+}
+
 } // namespace
 } // namespace kx700

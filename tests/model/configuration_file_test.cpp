@@ -342,10 +342,34 @@ TEST(ConfigurationFile, VersionThisProgramWouldRefuseIsNotSaved) {
   EXPECT_FALSE(doc.WriteFile(path, host));
   doc.version = {2, 0, 0};
   EXPECT_FALSE(doc.WriteFile(path, host));
-  ASSERT_EQ(host.boxes().size(), 2u);
-  EXPECT_EQ(host.boxes()[0].caption, "Fout 17");
-  EXPECT_EQ(host.boxes()[0].text, "Versie conflict!");
+  doc.version = {1, 2, 200}; // no version byte holds it
+  EXPECT_FALSE(doc.WriteFile(path, host));
   EXPECT_FALSE(std::filesystem::exists(path));
+  // Each refusal is the box that opening such a file shows.
+  const std::vector<std::pair<std::string, std::string>> shown = {
+      {"Fout 21",
+       "Het bestand werd gegenereerd met een recentere versie van PC-Zenvik.\n\nBestand: 1.05\nPC-Zenvik: 1.02\n"
+       "Minimum vereiste versie PC-Zenvik: 1.03\n\nHet bestand wordt niet geopend.\n"},
+      {"Fout 17", "Versie conflict!\n\nDe parameters worden niet verzonden naar de centrale."},
+      {"Fout 17", "Versie conflict!\n\nDe parameters worden niet verzonden naar de centrale."},
+  };
+  ASSERT_EQ(host.boxes().size(), shown.size());
+  for (std::size_t i = 0; i < shown.size(); ++i) {
+    EXPECT_EQ(host.boxes()[i].caption, shown[i].first) << i;
+    EXPECT_EQ(host.boxes()[i].text, shown[i].second) << i;
+  }
+  // And opening says the same.
+  const std::pair<const char*, std::size_t> files[] = {{"KX700 1.05;03", 0}, {"KX700 2.00;00", 1}};
+  for (const auto& [line, box] : files) {
+    TempDir::Write(path, Line(line) + BytesOf("\xEE"
+                                              "E"));
+    FakeMessageHost opening;
+    CPc_kx700Doc other;
+    EXPECT_FALSE(other.ReadFile(path, opening));
+    ASSERT_EQ(opening.boxes().size(), 1u);
+    EXPECT_EQ(opening.boxes()[0].caption, shown[box].first) << line;
+    EXPECT_EQ(opening.boxes()[0].text, shown[box].second) << line;
+  }
 }
 
 TEST(ConfigurationFile, OpeningANamedPipeDoesNotHang) {

@@ -3,19 +3,21 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDir>
 #include <QLabel>
 #include <QMenuBar>
 #include <QStyle>
 #include <QToolBar>
 
+#include <algorithm>
+#include <optional>
+
 #include "app/application.h"
-#include "app/qt/about_dialog.h"
 #include "app/qt/status_bar.h"
 #include "app/qt/view.h"
 #include "common/qt/qt_text.h"
 #include "common/text_tables.h"
-#include "link/qt/communication_settings_dialog.h"
 
 namespace kx700 {
 
@@ -26,6 +28,7 @@ CMainFrame::CMainFrame(CPc_kx700App& app, QWidget* parent) : QMainWindow(parent)
 
   status_ = new CStatusBarWithProgress(100, this);
   setStatusBar(status_);
+  CreateCommands();
   CreateMenus();
   CreateToolBar();
   CreateDialogBar();
@@ -48,87 +51,98 @@ CMainFrame::~CMainFrame() {
   app_.controller().onChanged = nullptr;
 }
 
-QAction* CMainFrame::AddCommand(int id, const QString& text, const QKeySequence& shortcut, const QIcon& icon) {
-  auto* action = new QAction(icon, text, this);
-  action->setShortcut(shortcut);
-  action->setData(id);
-  actions_[id] = action;
-  return action;
+namespace {
+
+QIcon IconOf(CommandIcon icon, const QStyle& style) {
+  switch (icon) {
+    case CommandIcon::None: break;
+    case CommandIcon::New: return style.standardIcon(QStyle::SP_FileIcon);
+    case CommandIcon::Open: return style.standardIcon(QStyle::SP_DialogOpenButton);
+    case CommandIcon::Save: return style.standardIcon(QStyle::SP_DialogSaveButton);
+    case CommandIcon::Print: return style.standardIcon(QStyle::SP_FileDialogContentsView);
+    case CommandIcon::Edit: return style.standardIcon(QStyle::SP_FileDialogDetailedView);
+    case CommandIcon::Receive: return style.standardIcon(QStyle::SP_ArrowDown);
+    case CommandIcon::Send: return style.standardIcon(QStyle::SP_ArrowUp);
+    case CommandIcon::Silence: return style.standardIcon(QStyle::SP_MediaVolumeMuted);
+    case CommandIcon::Reset: return style.standardIcon(QStyle::SP_BrowserReload);
+    case CommandIcon::AnalogValues: return style.standardIcon(QStyle::SP_ComputerIcon);
+    case CommandIcon::Technician: return style.standardIcon(QStyle::SP_DialogResetButton);
+    case CommandIcon::About: return style.standardIcon(QStyle::SP_MessageBoxInformation);
+  }
+  return {};
 }
+
+QString MenuTitle(MenuId menu) {
+  switch (menu) {
+    case MenuId::File: return CMainFrame::tr("&Bestand");
+    case MenuId::Parameters: return CMainFrame::tr("Parameters");
+    case MenuId::Functions: return CMainFrame::tr("Functies");
+    case MenuId::Settings: return CMainFrame::tr("Instellingen");
+    case MenuId::Extra: break;
+  }
+  return CMainFrame::tr("&Extra");
+}
+
+} // namespace
 
 QAction* CMainFrame::action(int id) const {
   const auto it = actions_.find(id);
   return it == actions_.end() ? nullptr : it->second;
 }
 
+void CMainFrame::CreateCommands() {
+  for (const CommandRow& row : CommandTable()) {
+    if (!row.text) continue; // the place of the recent files
+    auto* a = new QAction(IconOf(row.icon, *style()), QCoreApplication::translate("kx700::CMainFrame", row.text), this);
+    if (row.shortcut) a->setShortcut(QKeySequence(QString::fromLatin1(row.shortcut), QKeySequence::PortableText));
+    a->setCheckable(row.checkable);
+    a->setData(row.id);
+    // Every action runs through RunCommand, which checks its rule again.
+    connect(a, &QAction::triggered, this, [this, id = row.id] { RunCommand(id); });
+    actions_[row.id] = a;
+  }
+}
+
 void CMainFrame::CreateMenus() {
-  QStyle* s = style();
-  AddCommand(kCmdFileNew, tr("&Nieuw"), QKeySequence(Qt::CTRL | Qt::Key_N), s->standardIcon(QStyle::SP_FileIcon));
-  AddCommand(kCmdFileOpen, tr("&Open..."), QKeySequence(Qt::CTRL | Qt::Key_O),
-             s->standardIcon(QStyle::SP_DialogOpenButton));
-  AddCommand(kCmdFileSaveAs, tr("Opslaan &Als..."), QKeySequence(Qt::CTRL | Qt::Key_S),
-             s->standardIcon(QStyle::SP_DialogSaveButton));
-  AddCommand(kCmdFilePrint, tr("&Afdrukken..."), {}, s->standardIcon(QStyle::SP_FileDialogContentsView));
-  AddCommand(kCmdAppExit, tr("Afsluiten"), {}, {});
-  AddCommand(kCmdEditParameters, tr("Wijzigen"), {}, s->standardIcon(QStyle::SP_FileDialogDetailedView));
-  AddCommand(kCmdReceive, tr("Ontvangen"), {}, s->standardIcon(QStyle::SP_ArrowDown));
-  AddCommand(kCmdSend, tr("Verzenden"), {}, s->standardIcon(QStyle::SP_ArrowUp));
-  AddCommand(kCmdSilence, tr("Stilte"), {}, s->standardIcon(QStyle::SP_MediaVolumeMuted));
-  AddCommand(kCmdReset, tr("Reset"), {}, s->standardIcon(QStyle::SP_BrowserReload));
-  AddCommand(kCmdAnalogValues, tr("Analoge waarden"), {}, s->standardIcon(QStyle::SP_ComputerIcon));
-  AddCommand(kCmdTechnicianMode, tr("Technicus mode"), {}, s->standardIcon(QStyle::SP_DialogResetButton))
-      ->setCheckable(true);
-  AddCommand(kCmdCommunication, tr("Communicatie"), {}, {});
-  AddCommand(kCmdAbout, tr("Versie"), {}, s->standardIcon(QStyle::SP_MessageBoxInformation));
-
-  // Every action runs through RunCommand, which checks its rule again.
-  for (const auto& [id, a] : actions_) connect(a, &QAction::triggered, this, [this, id = id] { RunCommand(id); });
-
-  fileMenu_ = menuBar()->addMenu(tr("&Bestand"));
-  fileMenu_->addAction(action(kCmdFileNew));
-  fileMenu_->addAction(action(kCmdFileOpen));
-  fileMenu_->addAction(action(kCmdFileSaveAs));
-  recentSeparator_ = fileMenu_->addSeparator();
-  fileMenu_->addAction(action(kCmdAppExit));
-  QMenu* parameters = menuBar()->addMenu(tr("Parameters"));
-  parameters->addAction(action(kCmdReceive));
-  parameters->addAction(action(kCmdSend));
-  QMenu* functions = menuBar()->addMenu(tr("Functies"));
-  functions->addAction(action(kCmdSilence));
-  functions->addAction(action(kCmdReset));
-  functions->addAction(action(kCmdTechnicianMode));
-  menuBar()->addMenu(tr("Instellingen"))->addAction(action(kCmdCommunication));
-  menuBar()->addMenu(tr("&Extra"))->addAction(action(kCmdAbout));
-  for (QMenu* menu : menuBar()->findChildren<QMenu*>())
-    connect(menu, &QMenu::aboutToShow, this, &CMainFrame::RefreshCommandStates);
+  QMenu* menu = nullptr;
+  std::optional<MenuId> current;
+  int group = 0;
+  bool recentPlace = false; // the recent files go before the next entry
+  for (const CommandRow& row : CommandTable()) {
+    QAction* added = nullptr;
+    if (row.menu != current) {
+      menu = menuBar()->addMenu(MenuTitle(row.menu));
+      connect(menu, &QMenu::aboutToShow, this, &CMainFrame::RefreshCommandStates);
+      if (row.menu == MenuId::File) fileMenu_ = menu;
+      current = row.menu;
+    } else if (row.menuGroup != group) {
+      added = menu->addSeparator();
+    }
+    group = row.menuGroup;
+    if (row.id == kCmdRecentFile) {
+      recentPlace = true;
+      continue;
+    }
+    QAction* entry = action(row.id);
+    menu->addAction(entry);
+    if (recentPlace) recentEnd_ = added ? added : entry;
+    recentPlace = false;
+  }
 }
 
 void CMainFrame::CreateToolBar() {
   QToolBar* bar = addToolBar(tr("Werkbalk"));
   bar->setObjectName(QStringLiteral("toolBar"));
   bar->setMovable(false);
-  const int layout[] = {kCmdFileNew,
-                        kCmdFileOpen,
-                        kCmdFileSaveAs,
-                        0,
-                        kCmdFilePrint,
-                        0,
-                        kCmdEditParameters,
-                        kCmdReceive,
-                        kCmdSend,
-                        0,
-                        kCmdSilence,
-                        kCmdReset,
-                        kCmdAnalogValues,
-                        kCmdTechnicianMode,
-                        0,
-                        kCmdAbout};
-  for (int id : layout) {
-    if (id == 0) {
-      bar->addSeparator();
-    } else {
-      bar->addAction(action(id));
-    }
+  std::vector<const CommandRow*> buttons;
+  for (const CommandRow& row : CommandTable()) {
+    if (row.toolBarPlace > 0) buttons.push_back(&row);
+  }
+  std::sort(buttons.begin(), buttons.end(),
+            [](const CommandRow* a, const CommandRow* b) { return a->toolBarPlace < b->toolBarPlace; });
+  for (std::size_t i = 0; i < buttons.size(); ++i) {
+    if (i > 0 && buttons[i]->toolBarPlace / 10 != buttons[i - 1]->toolBarPlace / 10) bar->addSeparator();
+    bar->addAction(action(buttons[i]->id));
   }
 }
 
@@ -150,59 +164,27 @@ void CMainFrame::CreateDialogBar() {
   bar->addWidget(panelText_);
 }
 
+void CMainFrame::PanelSessionChanged(const PanelSession& session) { SetDialogBarText(session.statusText); }
+
 void CMainFrame::SetDialogBarText(const std::string& text) {
   panelText_->setText(ToQString(text));
   RefreshCommandStates(); // the connection decides most of them
 }
 
-namespace {
-
-// The commands this window can carry out so far; the others stand in the
-// tool bar disabled until their windows are there.
-bool Built(int id) {
-  switch (id) {
-    case kCmdFileNew:
-    case kCmdFileOpen:
-    case kCmdFileSaveAs:
-    case kCmdAppExit:
-    case kCmdReceive:
-    case kCmdSend:
-    case kCmdSilence:
-    case kCmdReset:
-    case kCmdTechnicianMode:
-    case kCmdCommunication:
-    case kCmdAbout: return true;
-    default: return false;
-  }
-}
-
-} // namespace
-
 void CMainFrame::RefreshCommandStates() {
   UpdateTechnicianPane();
   const CommandContext context = app_.commandContext();
-  for (const auto& [id, a] : actions_) {
-    const CommandState state = CommandStateOf(id, context);
-    a->setEnabled(Built(id) && state.enabled);
+  for (const CommandRow& row : CommandTable()) {
+    QAction* a = action(row.id);
+    if (!a) continue;
+    const CommandState state = CommandStateOf(row.id, context);
+    a->setEnabled(row.handler && state.enabled);
     if (a->isCheckable()) a->setChecked(state.checked);
   }
 }
 
 void CMainFrame::RunCommand(int id) {
-  if (!Built(id) || !app_.IsCommandEnabled(id)) {
-    RefreshCommandStates();
-    return;
-  }
-  DocumentController& documents = app_.controller();
-  switch (id) {
-    case kCmdFileNew: documents.OnFileNew(); break;
-    case kCmdFileOpen: documents.OnFileOpen(); break;
-    case kCmdFileSaveAs: documents.OnFileSaveAs(); break;
-    case kCmdAppExit: close(); break;
-    case kCmdCommunication: OnCommunicationSettings(); break;
-    case kCmdAbout: OnAppAbout(); break;
-    default: app_.Dispatch(id); break;
-  }
+  app_.Dispatch(id);
   RefreshCommandStates();
 }
 
@@ -212,8 +194,10 @@ void CMainFrame::BeginWaitCursor() { QApplication::setOverrideCursor(Qt::WaitCur
 
 void CMainFrame::EndWaitCursor() { QApplication::restoreOverrideCursor(); }
 
+void CMainFrame::CloseMainWindow() { close(); }
+
 void CMainFrame::UpdateTechnicianPane() {
-  const auto& id = app_.identification;
+  const PanelIdentification& id = app_.session().identification;
   status_->SetTechnicianPane(
       id.technicianMode ? QStringLiteral("%1: %2").arg(ToQString(OrEmpty(GetText(120))), ToQString(id.technicianCode))
                         : QStringLiteral("   "));
@@ -236,31 +220,9 @@ void CMainFrame::UpdateRecentFiles() {
     const QString path = QString::fromStdString(files[i]);
     auto* a = new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(path)), this);
     connect(a, &QAction::triggered, this, [this, path] { app_.controller().OpenDocumentFile(path.toStdString()); });
-    fileMenu_->insertAction(recentSeparator_, a);
+    fileMenu_->insertAction(recentEnd_, a);
     recentActions_.push_back(a);
   }
-  if (!files.empty()) {
-    auto* separator = new QAction(this);
-    separator->setSeparator(true);
-    fileMenu_->insertAction(recentActions_.front(), separator);
-    recentActions_.insert(recentActions_.begin(), separator);
-  }
-}
-
-void CMainFrame::OnAppAbout() {
-  CAboutDlg dialog(AboutTextsOf(app_.connected, app_.identification), this);
-  dialog.exec();
-}
-
-void CMainFrame::OnCommunicationSettings() {
-  Ccommunication_settings dialog(
-      app_.requestedPort, app_.requestedBaud,
-      [this](const std::string& key) { return app_.settings().ProgramValue(key); }, this);
-  if (dialog.exec() != QDialog::Accepted) return;
-  const CommunicationChoice choice = dialog.choice();
-  app_.requestedPort = choice.port;
-  app_.requestedBaud = choice.baud;
-  app_.RequestPortRetry();
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

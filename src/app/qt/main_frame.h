@@ -28,11 +28,16 @@ public:
   explicit CMainFrame(CPc_kx700App& app, QWidget* parent = nullptr);
   ~CMainFrame() override;
 
-  void SetDialogBarText(const std::string& text) override;
+  // FrameHost
+  void PanelSessionChanged(const PanelSession& session) override;
   void RefreshCommandStates() override;
   void DocumentChanged() override;
   void BeginWaitCursor() override;
   void EndWaitCursor() override;
+  void CloseMainWindow() override;
+
+  // The connected panel's text across the top (code page 1252).
+  void SetDialogBarText(const std::string& text);
 
   QAction* action(int id) const;
   CStatusBarWithProgress* statusBarWithProgress() const { return status_; }
@@ -42,9 +47,6 @@ public:
   // its rule again.
   void RunCommand(int id);
   ProgressSink& progress() { return progress_; }
-
-  void OnAppAbout();
-  void OnCommunicationSettings();
 
 protected:
   void closeEvent(QCloseEvent* event) override;
@@ -63,7 +65,7 @@ private:
     CMainFrame& frame_;
   };
 
-  QAction* AddCommand(int id, const QString& text, const QKeySequence& shortcut, const QIcon& icon);
+  void CreateCommands();
   void CreateMenus();
   void CreateToolBar();
   void CreateDialogBar();
@@ -75,7 +77,7 @@ private:
   Progress progress_{*this};
   std::map<int, QAction*> actions_;
   QMenu* fileMenu_ = nullptr;
-  QAction* recentSeparator_ = nullptr;
+  QAction* recentEnd_ = nullptr; // the recent files stand before it
   std::vector<QAction*> recentActions_;
   CStatusBarWithProgress* status_ = nullptr;
   CPc_kx700View* view_ = nullptr;

@@ -5,8 +5,10 @@
 
 #include "app/application.h"
 #include "app/qt/main_frame.h"
+#include "app/qt/qt_dialog_runner.h"
 #include "app/qt/qt_file_dialog_host.h"
 #include "app/qt/qt_settings_store.h"
+#include "app/qt/qt_shell_opener.h"
 #include "app/qt/qt_startup_host.h"
 #include "common/qt/qt_message_host.h"
 #include "link/serial_port.h"
@@ -20,10 +22,12 @@ int RunProgram(int argc, char* argv[]) {
 
   QtMessageHost host;
   QtSettingsStore settings;
-  auto port =
-      std::make_unique<Ser_port>(host, [&settings](const std::string& key) { return settings.ProgramValue(key); });
-  QtFileDialogHost dialogs;
-  CPc_kx700App app(host, settings, SystemClock::Instance(), dialogs, std::move(port));
+  const SettingLookup lookup = [&settings](const std::string& key) { return settings.ProgramValue(key); };
+  auto port = std::make_unique<Ser_port>(host, lookup);
+  QtFileDialogHost fileDialogs;
+  QtDialogRunner dialogs(lookup);
+  QtShellOpener shell;
+  CPc_kx700App app({host, settings, SystemClock::Instance(), fileDialogs, dialogs, shell}, std::move(port));
   QtStartupHost startup(app);
 
   std::vector<std::string> files;
@@ -34,6 +38,7 @@ int RunProgram(int argc, char* argv[]) {
     app.ExitInstance();
     return 1;
   }
+  fileDialogs.SetParent(startup.mainFrame());
   dialogs.SetParent(startup.mainFrame());
   const int result = QApplication::exec();
   app.ExitInstance();

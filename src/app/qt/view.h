@@ -5,33 +5,37 @@
 
 #include <functional>
 
+#include "app/service_window.h"
+
 namespace kx700 {
 
 class CPc_kx700App;
 
 // The main view: it shows the configuration and hosts the modeless service
-// windows, at most one of each kind; while one is open the link engine
-// works for it in its link mode.
-class CPc_kx700View : public QWidget {
+// windows, at most one of each kind. A window enters its link mode when it
+// opens and leaves it when it goes, however it goes.
+class CPc_kx700View : public QWidget, public ServiceWindowHost {
   Q_OBJECT
 
 public:
-  enum class ServiceWindow { AnalogValues, CardProgramming, ControlTest };
+  enum class ServiceKind { AnalogValues, CardProgramming, ControlTest };
 
   explicit CPc_kx700View(CPc_kx700App& app, QWidget* parent = nullptr);
   ~CPc_kx700View() override;
 
-  // Opens a window made by `make` unless one of that kind is open; its
-  // link mode comes on when the window is there. The window deletes itself
-  // when closed and the mode goes back to supervision.
-  bool OpenServiceWindow(ServiceWindow kind, const std::function<QWidget*(QWidget* parent)>& make);
-  QWidget* serviceWindow(ServiceWindow kind) const;
+  // Opens a window made by `make` (a widget that is a ServiceWindow) unless
+  // one of that kind is open, and enters its link mode with it; a window
+  // whose mode is refused is not shown. It deletes itself when closed.
+  bool OpenServiceWindow(ServiceKind kind, const std::function<QWidget*(QWidget* parent)>& make);
+  QWidget* serviceWindow(ServiceKind kind) const;
   // Closes every open service window through its own close path.
   void CloseServiceWindows();
 
+  // ServiceWindowHost
+  bool OpenPeriphProgramming() override;
+
 private:
-  void OnServiceWindowClosed(ServiceWindow kind);
-  QPointer<QWidget>& Slot(ServiceWindow kind);
+  QPointer<QWidget>& Slot(ServiceKind kind);
 
   CPc_kx700App& app_;
   QPointer<QWidget> analogValues_;

@@ -4,6 +4,8 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QProgressBar>
 #include <QTest>
 #include <QToolBar>
@@ -15,13 +17,18 @@
 #include "app/qt/qt_settings_store.h"
 #include "app/qt/qt_startup_host.h"
 #include "app/qt/status_bar.h"
+#include "app/qt/view.h"
 #include "link/serial_port.h"
 #include "panelsim/engine.h"
 #include "panelsim/pty_server.h"
+#include "support/fake_dialog_runner.h"
 #include "support/fake_file_dialogs.h"
 #include "support/fake_message_host.h"
 #include "support/fake_port.h"
+#include "support/fake_seams.h"
 #include "support/fake_settings.h"
+#include "support/qt/test_service_windows.h"
+#include "support/temp_dir.h"
 
 namespace kx700 {
 namespace {
@@ -30,20 +37,15 @@ void Screenshot(QWidget& w, const char* name) {
   if (const char* dir = std::getenv("KX700_SCREENSHOTS")) w.grab().save(QString::fromLocal8Bit(dir) + "/" + name);
 }
 
-// Start-up without windows of its own: the test makes the frame.
-struct NoWindows final : StartupHost {
-  bool LoadTranslation(const std::string&) override { return false; }
-  void CreateMainWindow() override {}
-  bool OpenDocumentFile(const std::string&) override { return true; }
-  void ShowMainWindow() override {}
-};
-
 struct Window {
   test::FakeMessageHost host;
   test::FakeSettings settings;
-  test::FakeFileDialogs dialogs;
-  NoWindows startup;
-  CPc_kx700App app{host, settings, SystemClock::Instance(), dialogs, std::make_unique<test::FakePort>()};
+  test::FakeFileDialogs files;
+  test::FakeDialogRunner dialogs;
+  test::FakeShellOpener shell;
+  test::NoStartup startup; // the test makes the frame
+  CPc_kx700App app{{host, settings, SystemClock::Instance(), files, dialogs, shell},
+                   std::make_unique<test::FakePort>()};
   std::unique_ptr<CMainFrame> frame;
   Window() { app.InitInstance(startup, {}); }
 };
@@ -65,9 +67,11 @@ TEST(MainFrame, ToolBarTitleAndPanes) {
   EXPECT_EQ(frame.action(kCmdFileSaveAs)->shortcut(), QKeySequence("Ctrl+S"));
 
   EXPECT_EQ(frame.statusBarWithProgress()->technicianPane()->text(), "   ");
-  w.app.identification.technicianMode = true;
-  w.app.identification.technicianCode = "T42";
-  frame.RefreshCommandStates();
+  PanelIdentification panel;
+  panel.panelNumber = 7;
+  panel.technicianMode = true;
+  panel.technicianCode = "T42";
+  w.app.engine().PanelIdentified(panel);
   EXPECT_EQ(frame.statusBarWithProgress()->technicianPane()->text(), "Technicus mode: T42");
   EXPECT_TRUE(frame.action(kCmdTechnicianMode)->isChecked());
 
@@ -76,6 +80,46 @@ TEST(MainFrame, ToolBarTitleAndPanes) {
       "cole");
   EXPECT_EQ(frame.dialogBarText()->text(), QStringLiteral(u"Centrale École"));
   EXPECT_TRUE(frame.dialogBarText()->font().bold());
+}
+
+// A menu as ids, "-" for a separator and the text of an entry without an id.
+std::vector<std::string> Entries(QMenu* menu) {
+  std::vector<std::string> entries;
+  for (QAction* a : menu->actions()) {
+    if (a->isSeparator())
+      entries.push_back("-");
+    else if (a->data().isValid())
+      entries.push_back(std::to_string(a->data().toInt()));
+    else
+      entries.push_back(a->text().toStdString());
+  }
+  return entries;
+}
+
+TEST(MainFrame, MenusFollowTheCommandTable) {
+  test::TempDir dir;
+  Window w;
+  w.frame = std::make_unique<CMainFrame>(w.app);
+  QMenuBar* bar = w.frame->menuBar();
+  std::vector<std::string> titles;
+  for (QAction* a : bar->actions()) titles.push_back(a->text().toStdString());
+  EXPECT_EQ(titles, (std::vector<std::string>{"&Bestand", "Parameters", "Functies", "Instellingen", "&Extra"}));
+  QMenu* file = bar->actions()[0]->menu();
+  EXPECT_EQ(Entries(file), (std::vector<std::string>{"57600", "57601", "57604", "-", "57607", "-", "-", "57665"}));
+  EXPECT_EQ(Entries(bar->actions()[1]->menu()), (std::vector<std::string>{"32772", "32773", "32774"}));
+  EXPECT_EQ(Entries(bar->actions()[2]->menu()), (std::vector<std::string>{"32787", "32780", "32782", "32798"}));
+  EXPECT_EQ(Entries(bar->actions()[3]->menu()), (std::vector<std::string>{"32775"}));
+  EXPECT_EQ(Entries(bar->actions()[4]->menu()), (std::vector<std::string>{"57664"}));
+  // A command not in this build yet stands there disabled.
+  EXPECT_FALSE(w.frame->action(kCmdFilePrint)->isEnabled());
+  EXPECT_TRUE(w.frame->action(kCmdFileSaveAs)->isEnabled());
+
+  // The recent files come before Afsluiten.
+  const std::string path = dir.File("a.qnd3");
+  w.files.script.push_back(path);
+  w.frame->RunCommand(kCmdFileSaveAs);
+  EXPECT_EQ(Entries(file),
+            (std::vector<std::string>{"57600", "57601", "57604", "-", "57607", "-", "&1 " + path, "-", "57665"}));
 }
 
 TEST(MainFrame, ProgressBarStandsRightOfThePaneText) {
@@ -114,6 +158,24 @@ TEST(MainFrame, ProgressBarStandsRightOfThePaneText) {
   EXPECT_EQ(bar.PaneText(), "Gereed");
 }
 
+// Closing the main window closes each service window through its own close
+// path first, and so leaves its link mode.
+TEST(MainFrame, ClosingTheMainWindowClosesTheServiceWindowsFirst) {
+  Window w;
+  w.frame = std::make_unique<CMainFrame>(w.app);
+  w.frame->show();
+  using Kind = CPc_kx700View::ServiceKind;
+  ASSERT_TRUE(w.frame->view()->OpenServiceWindow(Kind::AnalogValues,
+                                                 [](QWidget* parent) { return new test::TestAnalogWindow(parent); }));
+  EXPECT_EQ(w.app.engine().GetLinkMode(), kLinkAnalogValues);
+  EXPECT_FALSE(w.frame->action(kCmdCommunication)->isEnabled()); // the rules follow the mode
+  EXPECT_TRUE(w.frame->close());
+  QCoreApplication::processEvents();
+  EXPECT_EQ(w.frame->view()->serviceWindow(Kind::AnalogValues), nullptr);
+  EXPECT_EQ(w.app.engine().GetLinkMode(), kLinkSupervision);
+  EXPECT_TRUE(w.frame->action(kCmdCommunication)->isEnabled());
+}
+
 TEST(MainFrame, ConnectedToTheSimulatedPanel) {
   panelsim::Engine panel;
   panelsim::FillText(panel.state().identification, "Brandweer");
@@ -126,10 +188,12 @@ TEST(MainFrame, ConnectedToTheSimulatedPanel) {
   QtSettingsStore settings;
   ASSERT_TRUE(settings.SetProgramValue("Com_port", "COM9"));
   ASSERT_TRUE(settings.SetProgramValue("Devices/COM9", server.SlavePath()));
-  test::FakeFileDialogs dialogs;
+  test::FakeFileDialogs files;
+  test::FakeDialogRunner dialogs;
+  test::FakeShellOpener shell;
   {
     CPc_kx700App app(
-        host, settings, SystemClock::Instance(), dialogs,
+        {host, settings, SystemClock::Instance(), files, dialogs, shell},
         std::make_unique<Ser_port>(host, [&](const std::string& key) { return settings.ProgramValue(key); }));
     QtStartupHost startup(app);
     ASSERT_TRUE(app.InitInstance(startup, {}));
@@ -137,7 +201,7 @@ TEST(MainFrame, ConnectedToTheSimulatedPanel) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
     EXPECT_TRUE(QTest::qWaitFor([&] { return !frame.dialogBarText()->text().isEmpty(); }, 5000));
     EXPECT_EQ(frame.dialogBarText()->text(), "Brandweer - Centrale Gent");
-    EXPECT_TRUE(app.connected);
+    EXPECT_TRUE(app.session().connected());
     Screenshot(frame, "main_frame_connected.png");
   }
   settings.SetProgramValue("Devices/COM9", "");

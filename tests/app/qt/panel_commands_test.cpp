@@ -19,9 +19,11 @@
 #include "link/serial_port.h"
 #include "panelsim/engine.h"
 #include "panelsim/pty_server.h"
+#include "support/fake_dialog_runner.h"
 #include "support/fake_file_dialogs.h"
 #include "support/fake_message_host.h"
 #include "support/fake_port.h"
+#include "support/qt/test_service_windows.h"
 
 namespace kx700 {
 namespace {
@@ -29,6 +31,8 @@ namespace {
 void Screenshot(QWidget& w, const char* name) {
   if (const char* dir = std::getenv("KX700_SCREENSHOTS")) w.grab().save(QString::fromLocal8Bit(dir) + "/" + name);
 }
+
+constexpr SupervisionTiming kQuickSupervision{200, 100};
 
 class ProgramWithPanel : public testing::Test {
 protected:
@@ -40,13 +44,15 @@ protected:
     ASSERT_TRUE(settings.SetProgramValue("Com_port", "COM9"));
     ASSERT_TRUE(settings.SetProgramValue("Devices/COM9", server.SlavePath()));
     app = std::make_unique<CPc_kx700App>(
-        host, settings, SystemClock::Instance(), dialogs,
+        AppSeams{host, settings, SystemClock::Instance(), files, dialogs, shell},
         std::make_unique<Ser_port>(host, [this](const std::string& key) { return settings.ProgramValue(key); }));
+    // The panel is asked often, so that finding and losing it takes no real seconds.
+    app->engine().SetSupervisionTiming(kQuickSupervision);
     startup = std::make_unique<QtStartupHost>(*app);
     ASSERT_TRUE(app->InitInstance(*startup, {}));
     frame = startup->mainFrame();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(frame));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return app->connected; }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return app->session().connected(); }, 5000));
   }
   void TearDown() override {
     startup.reset();
@@ -69,7 +75,9 @@ protected:
   std::thread serving;
   test::FakeMessageHost host;
   QtSettingsStore settings;
-  test::FakeFileDialogs dialogs;
+  test::FakeFileDialogs files;
+  test::FakeDialogRunner dialogs;
+  test::FakeShellOpener shell;
   std::unique_ptr<CPc_kx700App> app;
   std::unique_ptr<QtStartupHost> startup;
   CMainFrame* frame = nullptr;
@@ -97,7 +105,13 @@ TEST_F(ProgramWithPanel, ReceiveSendAndCommands) {
   WithPanel([&](panelsim::Engine& e) { before = e.state().image; });
   const std::size_t boxes = host.boxes().size();
   host.Answer(MessageAnswer::Ok); // the overwrite question; the checks find nothing
-  Run(kCmdSend);
+  frame->RunCommand(kCmdSend);
+  // The panel restarts: its text and the commands that need it go together.
+  EXPECT_TRUE(frame->dialogBarText()->text().isEmpty());
+  EXPECT_FALSE(frame->action(kCmdSend)->isEnabled());
+  EXPECT_FALSE(frame->action(kCmdSilence)->isEnabled());
+  EXPECT_FALSE(app->session().connected()); // found anew after a send
+  QCoreApplication::processEvents();
   std::vector<std::uint8_t> after;
   WithPanel([&](panelsim::Engine& e) { after = e.state().image; });
   EXPECT_EQ(after, before);
@@ -107,8 +121,9 @@ TEST_F(ProgramWithPanel, ReceiveSendAndCommands) {
   EXPECT_EQ(host.boxes()[boxes + 1].caption, "Configuratie verzenden");
   EXPECT_EQ(host.boxes()[boxes + 1].text, "Transmissie succesvol!");
   EXPECT_EQ(host.pendingAnswers(), 0u);
-  EXPECT_FALSE(app->connected); // found anew after a send
-  ASSERT_TRUE(QTest::qWaitFor([&] { return app->connected; }, 8000));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return app->session().connected(); }, 8000));
+  EXPECT_FALSE(frame->dialogBarText()->text().isEmpty());
+  EXPECT_TRUE(frame->action(kCmdSend)->isEnabled());
 
   // Stilte, Reset and Technicus mode reach the panel.
   Run(kCmdSilence);
@@ -131,7 +146,7 @@ TEST_F(ProgramWithPanel, ReceiveSendAndCommands) {
 TEST_F(ProgramWithPanel, RefusalsAndFailures) {
   // A panel demanding a newer program.
   WithPanel([](panelsim::Engine& e) { e.state().minProgramMinor = 3; });
-  ASSERT_TRUE(QTest::qWaitFor([&] { return app->identification.minimumProgramMinor == 3; }, 8000));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return app->session().identification.minimumProgramMinor == 3; }, 8000));
   Run(kCmdReceive);
   ASSERT_EQ(host.boxes().size(), 1u);
   EXPECT_EQ(host.boxes()[0].caption, "Fout 19");
@@ -144,7 +159,7 @@ TEST_F(ProgramWithPanel, RefusalsAndFailures) {
     rule.every = 3;
     e.faults().Add(rule);
   });
-  ASSERT_TRUE(QTest::qWaitFor([&] { return app->identification.minimumProgramMinor == 2; }, 8000));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return app->session().identification.minimumProgramMinor == 2; }, 8000));
   app->document().loops.emplace_back().SetByte(LoopRecord::kNumber, 12);
   const Configuration before = app->document().configuration();
   host.Answer(MessageAnswer::Ok); // overwrite the document
@@ -156,18 +171,17 @@ TEST_F(ProgramWithPanel, RefusalsAndFailures) {
   WithPanel([](panelsim::Engine& e) {
     e.faults().Add(panelsim::AnswersTo(panelsim::Fault::kDrop, 48, panelsim::kUnlimited));
   });
-  ASSERT_TRUE(QTest::qWaitFor([&] { return !app->connected; }, 15000));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !app->session().connected(); }, 15000));
   EXPECT_TRUE(frame->dialogBarText()->text().isEmpty());
   EXPECT_FALSE(frame->action(kCmdSilence)->isEnabled());
   Run(kCmdSilence); // disabled: nothing runs
-  app->statusText.clear();
   app->OnSilence(); // and when called anyway, the panel is missed
   EXPECT_EQ(host.boxes().back().caption, "Fout 24");
   EXPECT_EQ(host.boxes().back().text, "Geen centrale aanwezig!");
 }
 
 TEST_F(ProgramWithPanel, AboutBoxWithThePanel) {
-  CAboutDlg about(AboutTextsOf(app->connected, app->identification), frame);
+  CAboutDlg about(AboutTextsOf(app->session()), frame);
   about.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&about));
   EXPECT_EQ(about.findChild<QLabel*>("programVersion")->text(), "1.02  02");
@@ -179,33 +193,43 @@ TEST_F(ProgramWithPanel, AboutBoxWithThePanel) {
 
 TEST(View, ServiceWindowsOpenOnceAndGiveTheirModeBack) {
   test::FakeMessageHost host;
-  test::FakeFileDialogs dialogs;
+  test::FakeFileDialogs files;
+  test::FakeDialogRunner dialogs;
+  test::FakeShellOpener shell;
   QtSettingsStore settings;
-  CPc_kx700App app(host, settings, SystemClock::Instance(), dialogs, std::make_unique<test::FakePort>());
+  CPc_kx700App app({host, settings, SystemClock::Instance(), files, dialogs, shell},
+                   std::make_unique<test::FakePort>());
   CPc_kx700View view(app);
   int made = 0;
-  auto make = [&](QWidget* parent) {
+  auto analog = [&](QWidget* parent) {
     ++made;
-    return new QWidget(parent);
+    return new test::TestAnalogWindow(parent);
   };
-  using Kind = CPc_kx700View::ServiceWindow;
-  ASSERT_TRUE(view.OpenServiceWindow(Kind::AnalogValues, make));
-  EXPECT_EQ(app.GetLinkMode(), kLinkAnalogValues);
-  EXPECT_FALSE(view.OpenServiceWindow(Kind::AnalogValues, make)); // open once
+  auto control = [&](QWidget* parent) { return new test::TestControlWindow(parent); };
+  using Kind = CPc_kx700View::ServiceKind;
+  ASSERT_TRUE(view.OpenServiceWindow(Kind::AnalogValues, analog));
+  EXPECT_EQ(app.engine().GetLinkMode(), kLinkAnalogValues);
+  EXPECT_FALSE(view.OpenServiceWindow(Kind::AnalogValues, analog)); // open once
   EXPECT_EQ(made, 1);
-  // Another kind is refused its mode while one is on, but the rules keep
-  // such a command disabled anyway.
+  // Another kind is refused its mode while one is on (the rules keep such a
+  // command disabled anyway): its window does not stay.
+  EXPECT_FALSE(view.OpenServiceWindow(Kind::ControlTest, control));
+  EXPECT_EQ(view.serviceWindow(Kind::ControlTest), nullptr);
   view.serviceWindow(Kind::AnalogValues)->close();
   QCoreApplication::processEvents();
   EXPECT_EQ(view.serviceWindow(Kind::AnalogValues), nullptr);
-  EXPECT_EQ(app.GetLinkMode(), kLinkSupervision);
+  EXPECT_EQ(app.engine().GetLinkMode(), kLinkSupervision);
 
-  ASSERT_TRUE(view.OpenServiceWindow(Kind::ControlTest, make));
-  EXPECT_EQ(app.GetLinkMode(), kLinkControlTest);
+  ASSERT_TRUE(view.OpenServiceWindow(Kind::ControlTest, control));
+  EXPECT_EQ(app.engine().GetLinkMode(), kLinkControlTest);
   view.CloseServiceWindows();
   QCoreApplication::processEvents();
-  EXPECT_EQ(app.GetLinkMode(), kLinkSupervision);
+  EXPECT_EQ(app.engine().GetLinkMode(), kLinkSupervision);
   EXPECT_EQ(view.serviceWindow(Kind::ControlTest), nullptr);
+
+  // A widget that is no service window is not opened.
+  EXPECT_FALSE(view.OpenServiceWindow(Kind::AnalogValues, [](QWidget* parent) { return new QWidget(parent); }));
+  EXPECT_EQ(app.engine().GetLinkMode(), kLinkSupervision);
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 #include "app/qt/main_frame.h"
 #include "app/qt/qt_settings_store.h"
 #include "link/qt/communication_settings_dialog.h"
+#include "support/fake_dialog_runner.h"
 #include "support/fake_file_dialogs.h"
 #include "support/fake_message_host.h"
 #include "support/fake_port.h"
@@ -42,8 +43,11 @@ TEST(QtSettings, LiveInTheUsersConfigFolder) {
 struct QtProgram {
   test::FakeMessageHost host;
   QtSettingsStore settings;
-  test::FakeFileDialogs dialogs;
-  CPc_kx700App app{host, settings, SystemClock::Instance(), dialogs, std::make_unique<test::FakePort>()};
+  test::FakeFileDialogs files;
+  test::FakeDialogRunner dialogs;
+  test::FakeShellOpener shell;
+  CPc_kx700App app{{host, settings, SystemClock::Instance(), files, dialogs, shell},
+                   std::make_unique<test::FakePort>()};
   QtStartupHost startup{app};
 };
 

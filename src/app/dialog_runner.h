@@ -1,0 +1,24 @@
+#pragma once
+
+#include <optional>
+
+#include "app/about.h"
+#include "link/communication_settings.h"
+
+namespace kx700 {
+
+// Runs the program's modal dialogs, so that a command that opens one runs in
+// a test without a nested event loop: the command's flow stays in the core,
+// the dialog only shows and edits values.
+class DialogRunner {
+public:
+  virtual ~DialogRunner() = default;
+
+  // "Communicatie" for the requested port and rate: the port and rate chosen
+  // with OK; nothing on Cancel.
+  virtual std::optional<CommunicationChoice> RunCommunicationSettings(int requestedPort, int requestedBaud) = 0;
+  // The about box.
+  virtual void RunAbout(const AboutTexts& texts) = 0;
+};
+
+} // namespace kx700

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/dialog_runner.h"
+#include "app/shell_opener.h"
+
+namespace kx700::test {
+
+// The program's dialogs answered from a script. A dialog that asks for an
+// answer when the script has none is a test failure (and cancelled).
+class FakeDialogRunner final : public DialogRunner {
+public:
+  std::optional<CommunicationChoice> RunCommunicationSettings(int requestedPort, int requestedBaud) override {
+    communicationShown.push_back({requestedPort, requestedBaud});
+    if (communication.empty()) {
+      ADD_FAILURE() << "communication dialog without a scripted answer";
+      return std::nullopt;
+    }
+    const auto answer = communication.front();
+    communication.pop_front();
+    return answer;
+  }
+  void RunAbout(const AboutTexts& texts) override { abouts.push_back(texts); }
+
+  // What the next communication dialogs answer: a choice (OK) or nothing (Cancel).
+  std::deque<std::optional<CommunicationChoice>> communication;
+  // The port and rate each communication dialog was shown with.
+  std::vector<CommunicationChoice> communicationShown;
+  std::vector<AboutTexts> abouts;
+};
+
+// Records the files it is asked to open.
+class FakeShellOpener final : public ShellOpener {
+public:
+  bool OpenFile(const std::string& path) override {
+    opened.push_back(path);
+    return opens;
+  }
+  std::vector<std::string> opened;
+  bool opens = true;
+};
+
+} // namespace kx700::test
