@@ -87,9 +87,11 @@ public:
 
   // --- commands (see the command table)
   CommandContext commandContext() const;
-  bool IsCommandEnabled(int command) const { return CommandStateOf(command, commandContext()).enabled; }
+  // A command of the table that has a handler in this build and whose rule
+  // allows it now.
+  bool IsCommandEnabled(int command) const;
   // Runs a command of the table after checking its rule again; false when it
-  // is disabled or has no handler yet.
+  // is not enabled.
   bool Dispatch(int command);
   // "Ontvangen": the panel's configuration replaces the document's when the
   // whole transfer succeeds; true then.

@@ -2,6 +2,8 @@
 
 #include <span>
 
+#include "common/translatable.h"
+
 namespace kx700 {
 
 class CPc_kx700App;
@@ -48,10 +50,6 @@ struct CommandState {
 
 // The enable and check rule of every command.
 CommandState CommandStateOf(int command, const CommandContext& context);
-
-// Marks a text of the core for the translation tools, which read it as
-// QT_TRANSLATE_NOOP; the window that shows it translates it in `context`.
-#define KX700_TRANSLATE_NOOP(context, text) text
 
 enum class MenuId { File, Parameters, Functions, Settings, Extra };
 

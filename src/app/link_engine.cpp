@@ -15,22 +15,6 @@ constexpr int kQuietMs = 1000;
 
 } // namespace
 
-// --- service windows
-
-ServiceWindow::~ServiceWindow() { LeaveLinkMode(); }
-
-void ServiceWindow::LeaveLinkMode() {
-  if (engine_) engine_->Leave(*this);
-}
-
-bool AnalogValuesWindow::EnterLinkMode(LinkEngine& engine) { return engine.EnterAnalogValues(this); }
-
-bool CardProgrammingWindow::EnterLinkMode(LinkEngine& engine) { return engine.EnterCardProgramming(this); }
-
-bool ControlTestWindow::EnterLinkMode(LinkEngine& engine) { return engine.EnterControlTest(this); }
-
-// --- the engine
-
 LinkEngine::LinkEngine(PortChannel& port, CPanelLink& link, Clock& clock, CPc_kx700Doc& document, Listener& listener)
     : port_(port), link_(link), clock_(clock), document_(document), listener_(listener) {}
 
@@ -62,7 +46,7 @@ void LinkEngine::OnIdle() {
 }
 
 int LinkEngine::NextIdleDelayMs() const {
-  if (requestedPort_ != activePort_ || requestedBaud_ != activeBaud_ || portRetry_) return 0;
+  if (portRetry_) return 0; // a port was chosen: opened at once
   const bool connected = session_.connected();
   // A polling step that took an answer goes on at once, one that waited
   // for an answer sleeps its 5 ms.
@@ -134,11 +118,16 @@ void LinkEngine::ShowStatusText(std::string text) {
   listener_.PanelSessionChanged();
 }
 
-void LinkEngine::SetTechnicianMode(bool on) { session_.identification.technicianMode = on; }
+void LinkEngine::SetTechnicianMode(bool on) {
+  if (session_.identification.technicianMode == on) return;
+  session_.identification.technicianMode = on;
+  listener_.CommandStatesChanged();
+}
 
 void LinkEngine::ClearTechnicianCode() {
   session_.identification.technicianCode.clear();
   lastTechnicianChar_ = 0;
+  listener_.CommandStatesChanged();
 }
 
 void LinkEngine::PollAnalogValues() {
@@ -173,8 +162,9 @@ void LinkEngine::PollCardProgramming() {
   stepSlept_ = false;
   if (link_.ParseCardProgress(service)) {
     if (cardWindow_ && service.relayCardProgress.answerWaiting) {
-      cardWindow_->ShowProgress();
+      // Counted before the window shows it: the window may leave the mode.
       idleCountdown_ = kCardProgressSteps;
+      cardWindow_->ShowProgress();
     }
     return;
   }

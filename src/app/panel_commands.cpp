@@ -32,10 +32,14 @@ private:
 
 } // namespace
 
-bool CPc_kx700App::Dispatch(int command) {
+bool CPc_kx700App::IsCommandEnabled(int command) const {
   const CommandRow* row = FindCommand(command);
-  if (!row || !row->handler || !IsCommandEnabled(command)) return false;
-  row->handler(*this);
+  return row && row->handler && CommandStateOf(command, commandContext()).enabled;
+}
+
+bool CPc_kx700App::Dispatch(int command) {
+  if (!IsCommandEnabled(command)) return false;
+  FindCommand(command)->handler(*this);
   return true;
 }
 
@@ -120,11 +124,8 @@ void CPc_kx700App::OnTechnicianMode() {
   if (!session().connected()) return ShowFault(seams_.messages, kFaultNoPanel);
   engine_.ClearTechnicianCode();
   const bool on = session().identification.technicianMode;
-  {
-    PanelWork work(engine_, frame_);
-    if (link_.SetTechnicianMode(0, !on)) engine_.SetTechnicianMode(!on);
-  }
-  if (frame_) frame_->RefreshCommandStates();
+  PanelWork work(engine_, frame_);
+  if (link_.SetTechnicianMode(0, !on)) engine_.SetTechnicianMode(!on);
 }
 
 void CPc_kx700App::OnCommunicationSettings() {

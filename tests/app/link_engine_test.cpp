@@ -116,6 +116,15 @@ TEST(LinkEngine, TechnicianCodeChangesRefreshTheWindow) {
   const int after = e.frame.refreshes;
   e.RunFor(5'000);
   EXPECT_EQ(e.frame.refreshes, after); // nothing new
+
+  // The commands' changes tell the window too; setting the flag it has does not.
+  e.app->engine().SetTechnicianMode(true);
+  EXPECT_EQ(e.frame.refreshes, after);
+  e.app->engine().SetTechnicianMode(false);
+  EXPECT_EQ(e.frame.refreshes, after + 1);
+  e.app->engine().ClearTechnicianCode();
+  EXPECT_EQ(e.frame.refreshes, after + 2);
+  EXPECT_EQ(e.app->session().identification.technicianCode, "");
 }
 
 TEST(LinkEngine, ARefusedTechnicianModeShowsTheCodeAgainAtTheNextIdentification) {

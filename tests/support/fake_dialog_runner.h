@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "app/dialog_runner.h"
-#include "app/shell_opener.h"
 
 namespace kx700::test {
 
@@ -33,17 +32,6 @@ public:
   // The port and rate each communication dialog was shown with.
   std::vector<CommunicationChoice> communicationShown;
   std::vector<AboutTexts> abouts;
-};
-
-// Records the files it is asked to open.
-class FakeShellOpener final : public ShellOpener {
-public:
-  bool OpenFile(const std::string& path) override {
-    opened.push_back(path);
-    return opens;
-  }
-  std::vector<std::string> opened;
-  bool opens = true;
 };
 
 } // namespace kx700::test

@@ -8,6 +8,7 @@
 #include "support/fake_file_dialogs.h"
 #include "support/fake_message_host.h"
 #include "support/fake_settings.h"
+#include "support/fake_shell_opener.h"
 
 namespace kx700::test {
 

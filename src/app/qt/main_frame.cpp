@@ -174,12 +174,9 @@ void CMainFrame::SetDialogBarText(const std::string& text) {
 void CMainFrame::RefreshCommandStates() {
   UpdateTechnicianPane();
   const CommandContext context = app_.commandContext();
-  for (const CommandRow& row : CommandTable()) {
-    QAction* a = action(row.id);
-    if (!a) continue;
-    const CommandState state = CommandStateOf(row.id, context);
-    a->setEnabled(row.handler && state.enabled);
-    if (a->isCheckable()) a->setChecked(state.checked);
+  for (const auto& [id, a] : actions_) {
+    a->setEnabled(app_.IsCommandEnabled(id));
+    if (a->isCheckable()) a->setChecked(CommandStateOf(id, context).checked);
   }
 }
 

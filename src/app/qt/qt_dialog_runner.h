@@ -1,9 +1,10 @@
 #pragma once
 
+#include <QPointer>
+#include <QWidget>
+
 #include "app/dialog_runner.h"
 #include "link/com_port.h"
-
-class QWidget;
 
 namespace kx700 {
 
@@ -18,7 +19,7 @@ public:
 
 private:
   SettingLookup settings_;
-  QWidget* parent_ = nullptr;
+  QPointer<QWidget> parent_;
 };
 
 } // namespace kx700

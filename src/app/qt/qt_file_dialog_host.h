@@ -1,8 +1,9 @@
 #pragma once
 
-#include "app/file_dialog_host.h"
+#include <QPointer>
+#include <QWidget>
 
-class QWidget;
+#include "app/file_dialog_host.h"
 
 namespace kx700 {
 
@@ -13,7 +14,7 @@ public:
   std::optional<std::string> SaveConfigurationFile(const std::string& suggested) override;
 
 private:
-  QWidget* parent_ = nullptr;
+  QPointer<QWidget> parent_;
 };
 
 } // namespace kx700

@@ -27,6 +27,7 @@
 #include "support/fake_port.h"
 #include "support/fake_seams.h"
 #include "support/fake_settings.h"
+#include "support/fake_shell_opener.h"
 #include "support/qt/test_service_windows.h"
 #include "support/temp_dir.h"
 

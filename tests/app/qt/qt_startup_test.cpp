@@ -13,6 +13,7 @@
 #include "support/fake_file_dialogs.h"
 #include "support/fake_message_host.h"
 #include "support/fake_port.h"
+#include "support/fake_shell_opener.h"
 #include "support/temp_dir.h"
 
 namespace kx700 {
