@@ -63,6 +63,7 @@ void ReportOpenFailure(const std::string& device, const char* reason) {
 std::string ErrnoReason(int error) {
   std::string reason = std::strerror(error);
   if (error == EACCES || error == EPERM) reason += " (is the user in the group dialout?)";
+  if (error == EBUSY) reason += " (it is in use by another program)";
   return reason;
 }
 
@@ -86,6 +87,9 @@ bool Ser_port::CloseDevice() {
   if (reader_.joinable()) reader_.join();
   ::close(wakeFd_);
   wakeFd_ = -1;
+  // The exclusive mode stays with the terminal while anyone else holds it
+  // open: clear it, or no ordinary user could open the line again.
+  ::ioctl(fd_, TIOCNXCL);
   const int result = ::close(fd_);
   fd_ = -1;
   return result == 0 || errno == EINTR;
@@ -114,8 +118,10 @@ bool Ser_port::OpenDevice(const std::string& device, int baud) {
     ShowFault(kFaultCannotOpen);
     return false;
   }
+  bool exclusive = false;
   auto fail = [&](const char* reason, auto show) {
     if (reason) ReportOpenFailure(device, reason);
+    if (exclusive) ::ioctl(fd, TIOCNXCL); // see CloseDevice
     ::close(fd);
     show();
     return false;
@@ -123,7 +129,7 @@ bool Ser_port::OpenDevice(const std::string& device, int baud) {
   // Exclusive: a second program on the same line would garble both.
   if (::flock(fd, LOCK_EX | LOCK_NB) != 0)
     return fail("it is in use by another program", [&] { ShowFault(kFaultCannotOpen); });
-  ::ioctl(fd, TIOCEXCL);
+  exclusive = ::ioctl(fd, TIOCEXCL) == 0;
 
   termios tio{};
   if (::tcgetattr(fd, &tio) != 0) {

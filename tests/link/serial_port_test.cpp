@@ -1,7 +1,10 @@
 #include "link/serial_port.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <stdlib.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <atomic>
 #include <thread>
@@ -60,6 +63,74 @@ TEST(SerialPort, OpensWritesReadsClosesAndReopens) {
   ASSERT_TRUE(port.OpenDevice(pty.slave(), 57600));
   port.Close();
   EXPECT_TRUE(host.boxes().empty());
+}
+
+// Another process that keeps a device open until it goes.
+class LineHolder {
+public:
+  explicit LineHolder(const std::string& device) {
+    int ready[2];
+    if (::pipe(ready) != 0 || ::pipe(release_) != 0) return;
+    pid_ = ::fork();
+    if (pid_ == 0) {
+      ::close(ready[0]);
+      ::close(release_[1]);
+      const char held = ::open(device.c_str(), O_RDWR | O_NOCTTY) >= 0 ? 1 : 0;
+      [[maybe_unused]] auto w = ::write(ready[1], &held, 1);
+      char done = 0;
+      [[maybe_unused]] auto r = ::read(release_[0], &done, 1); // until the holder goes
+      ::_exit(0);
+    }
+    ::close(ready[1]);
+    ::close(release_[0]);
+    char held = 0;
+    held_ = pid_ > 0 && ::read(ready[0], &held, 1) == 1 && held == 1;
+    ::close(ready[0]);
+  }
+  ~LineHolder() {
+    ::close(release_[1]);
+    if (pid_ > 0) ::waitpid(pid_, nullptr, 0);
+  }
+  LineHolder(const LineHolder&) = delete;
+  LineHolder& operator=(const LineHolder&) = delete;
+  bool held() const { return held_; }
+
+private:
+  int release_[2] = {-1, -1};
+  pid_t pid_ = -1;
+  bool held_ = false;
+};
+
+// Another program holds the line (a terminal program, the panel simulator):
+// the port opens, closes and opens again, also from a second program run. An
+// ordinary user is refused a line that is left exclusive; root never is, so
+// the suite also runs this as an ordinary user.
+TEST(SerialPort, ReopensWhileAnotherProcessHoldsTheLine) {
+  if (::geteuid() == 0) GTEST_SKIP() << "root opens an exclusive line anyway";
+  PtyPair pty;
+  ASSERT_TRUE(pty.ok());
+  LineHolder holder(pty.slave());
+  ASSERT_TRUE(holder.held());
+
+  FakeMessageHost host;
+  {
+    Ser_port first(host);
+    ASSERT_TRUE(first.OpenDevice(pty.slave(), 9600));
+    first.Close();
+    ASSERT_TRUE(first.OpenDevice(pty.slave(), 19200));
+  }
+  Ser_port second(host);
+  EXPECT_TRUE(second.OpenDevice(pty.slave(), 9600));
+  // While one program has it, another is refused, and gets it afterwards.
+  Ser_port third(host);
+  testing::internal::CaptureStderr();
+  EXPECT_FALSE(third.OpenDevice(pty.slave(), 9600));
+  testing::internal::GetCapturedStderr();
+  second.Close();
+  EXPECT_TRUE(third.OpenDevice(pty.slave(), 9600));
+  third.Close();
+  ASSERT_EQ(host.boxes().size(), 1u);
+  EXPECT_EQ(host.boxes()[0].caption, "Fout 1");
 }
 
 TEST(SerialPort, FaultBoxes) {
