@@ -2,7 +2,11 @@
 // simulated panel, with the dialogs answered through their seam.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
+
 #include "app/application.h"
+#include "panelsim/parameter_image.h"
 #include "support/app_bench.h"
 #include "support/fake_port.h"
 
@@ -85,6 +89,64 @@ TEST(PanelCommands, ASendForgetsThePanelInTheDialogBarAndTheRulesAlike) {
   b.RunFor(5'100);
   EXPECT_EQ(b.frame.texts.back(), "7 Gent");
   EXPECT_TRUE(b.app->IsCommandEnabled(kCmdSend));
+}
+
+// "Ontvangen" from a 1.01 panel: after the image it reads record 0, then the
+// periphery versions of records 32, 20 and 19, which replace what the image
+// held for the repeater panels, the relay cards and the power supply.
+TEST(PanelCommands, ReceiveTakesThePeripheryVersionsFromThePanelsRecords) {
+  test::AppBench b;
+  auto& s = b.panel.state();
+  std::array<std::uint8_t, 32> repeaters{}, cards{}, power{};
+  for (std::size_t i = 0; i < 32; ++i) {
+    repeaters[i] = static_cast<std::uint8_t>(0x21 + i); // beyond 16: not a version
+    cards[i] = static_cast<std::uint8_t>(0x51 + i);
+    power[i] = static_cast<std::uint8_t>(0x71 + i); // beyond 2: not a version
+  }
+  s.records32[32] = repeaters;
+  s.records32[20] = cards;
+  s.records32[19] = power;
+  // What the image holds for those blocks, with the versions read put in.
+  const auto records = panelsim::ReadImage(s.image);
+  ASSERT_TRUE(records);
+  std::vector<std::uint8_t> repeaterBlock, versionBlock;
+  for (const auto& r : *records) {
+    if (r.tag == panelsim::tag::kRepeater) repeaterBlock = r.bytes;
+    if (r.tag == panelsim::tag::kPeripheryVersion) versionBlock = r.bytes;
+  }
+  ASSERT_EQ(repeaterBlock.size(), RepeaterBlock::kSize);
+  ASSERT_EQ(versionBlock.size(), PeripheryVersionBlock::kSize);
+  ASSERT_NE(repeaterBlock[RepeaterBlock::VersionOffset(0)], repeaters[0]);
+  ASSERT_NE(versionBlock[PeripheryVersionBlock::kPowerSupplyVersion], power[0]);
+  ASSERT_NE(versionBlock[PeripheryVersionBlock::CardVersionOffset(0)], cards[0]);
+  std::copy_n(repeaters.begin(), 16, repeaterBlock.begin() + RepeaterBlock::VersionOffset(0));
+  std::copy_n(cards.begin(), 16, versionBlock.begin() + PeripheryVersionBlock::CardVersionOffset(0));
+  std::copy_n(power.begin(), 2, versionBlock.begin() + PeripheryVersionBlock::kPowerSupplyVersion);
+
+  b.RunFor(100);
+  ASSERT_TRUE(b.app->session().connected());
+  b.panel.ClearRequests();
+  ASSERT_TRUE(b.app->Dispatch(kCmdReceive));
+  ASSERT_EQ(b.host.boxes().size(), 1u);
+  EXPECT_EQ(b.host.boxes()[0].text, "Transmissie succesvol!");
+
+  std::vector<std::pair<int, int>> reads; // request code, record number
+  for (const auto& r : b.panel.requests()) {
+    if (r.code == panelsim::req::kRecord16 || r.code == panelsim::req::kRecord32)
+      reads.emplace_back(r.code, r.payload.at(0));
+  }
+  const std::vector<std::pair<int, int>> expected{{panelsim::req::kRecord16, 0},
+                                                  {panelsim::req::kRecord32, 32},
+                                                  {panelsim::req::kRecord32, 20},
+                                                  {panelsim::req::kRecord32, 19}};
+  EXPECT_EQ(reads, expected);
+
+  // Byte 0, the checksum, is the image's business.
+  const auto& blocks = b.app->document().fixedBlocks;
+  EXPECT_EQ(std::vector<std::uint8_t>(blocks.repeater.bytes.begin() + 1, blocks.repeater.bytes.end()),
+            std::vector<std::uint8_t>(repeaterBlock.begin() + 1, repeaterBlock.end()));
+  EXPECT_EQ(std::vector<std::uint8_t>(blocks.peripheryVersion.bytes.begin() + 1, blocks.peripheryVersion.bytes.end()),
+            std::vector<std::uint8_t>(versionBlock.begin() + 1, versionBlock.end()));
 }
 
 TEST(PanelCommands, AboutBoxAndExit) {

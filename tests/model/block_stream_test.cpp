@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "model/document.h"
 #include "model/model_fixtures.h"
 
 namespace kx700 {
@@ -94,6 +95,42 @@ TEST(BlockStream, NextCallAfterTheEndGivesNothing) {
   // A reset starts the image again.
   ASSERT_TRUE(encoder.GetSendData(true, out, count));
   EXPECT_EQ(count, 91u);
+}
+
+// What a send takes from `source` (the document or an encoder), as the panel
+// link takes it: at most `blocks` data blocks, the first with reset.
+template <typename Source>
+Bytes Sent(Source& source, std::size_t blocks = 1000) {
+  Bytes all;
+  std::array<std::uint8_t, kImageBlockSize> out{};
+  std::size_t count = 0;
+  for (std::size_t i = 0; i < blocks && source.GetSendData(i == 0, out, count) && count > 0; ++i)
+    all = std::move(all) + Bytes(out.begin(), out.begin() + static_cast<std::ptrdiff_t>(count));
+  return all;
+}
+
+// Every send starts the image from the first loop again: after a whole send,
+// and after one broken off half-way through a record.
+template <typename Source>
+void ExpectEverySendWhole(Source& source, const Bytes& whole) {
+  EXPECT_EQ(Sent(source), whole);
+  EXPECT_EQ(Sent(source), whole);
+  EXPECT_EQ(Sent(source, 1), Bytes(whole.begin(), whole.begin() + kImageBlockSize));
+  EXPECT_EQ(Sent(source), whole);
+}
+
+TEST(BlockStream, EverySendCarriesTheWholeImage) {
+  CPc_kx700Doc doc;
+  doc.AdoptConfiguration(MakeFullConfiguration());
+  const Bytes whole = Joined(Image(doc, true));
+  ASSERT_GT(whole.size(), 3 * kImageBlockSize);
+  {
+    SCOPED_TRACE("document");
+    ExpectEverySendWhole(doc, whole);
+  }
+  ParameterImageEncoder encoder(doc, true);
+  SCOPED_TRACE("encoder");
+  ExpectEverySendWhole(encoder, whole);
 }
 
 TEST(BlockStream, StreamOrderAndHeadersByVersion) {
