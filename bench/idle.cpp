@@ -1,9 +1,10 @@
-// The CPU the program uses while it only supervises a connected panel.
+// The CPU the program uses while it only supervises a connected panel, and
+// after the line has hung up (the panel's end closed, the device gone).
 //
 // Starts the program (offscreen) against the simulated panel on a
 // pseudo-terminal, lets it find the panel, then reads its CPU time from /proc
-// over a measuring period (30 s, or the seconds given as argument) and
-// prints it as a share of one core.
+// over a measuring period (30 s, or the seconds given as argument); hangs the
+// line up and measures again. Prints each as a share of one core.
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -40,6 +41,20 @@ double CpuSeconds(pid_t pid) {
     if (i == 15) stime = std::stoull(field);
   }
   return static_cast<double>(utime + stime) / static_cast<double>(sysconf(_SC_CLK_TCK));
+}
+
+struct Share {
+  double cpu = 0;  // seconds
+  double wall = 0; // seconds
+  double Percent() const { return wall > 0 ? 100.0 * cpu / wall : 0; }
+};
+
+// The CPU time `pid` uses over the next `seconds`.
+Share Measure(pid_t pid, int seconds) {
+  const double before = CpuSeconds(pid);
+  const auto start = std::chrono::steady_clock::now();
+  std::this_thread::sleep_for(std::chrono::seconds(seconds));
+  return {CpuSeconds(pid) - before, std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count()};
 }
 
 } // namespace
@@ -84,22 +99,26 @@ int main(int argc, char* argv[]) {
   std::this_thread::sleep_for(std::chrono::seconds(3)); // start-up and finding the panel
   std::size_t requestsBefore = 0;
   server.WithEngine([&](panelsim::Engine& e) { requestsBefore = e.requests().size(); });
-  const double cpuBefore = CpuSeconds(child);
-  const auto start = std::chrono::steady_clock::now();
-  std::this_thread::sleep_for(std::chrono::seconds(seconds));
-  const double cpu = CpuSeconds(child) - cpuBefore;
-  const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  const Share connected = Measure(child, seconds);
   std::size_t requests = 0;
   server.WithEngine([&](panelsim::Engine& e) { requests = e.requests().size() - requestsBefore; });
+
+  // The line drops; the program keeps trying to open it again.
+  server.WithEngine([](panelsim::Engine& e) { e.HangUp(); });
+  serving.join();
+  std::this_thread::sleep_for(std::chrono::seconds(1));
+  const Share hungUp = Measure(child, seconds);
+  const bool running = waitpid(child, nullptr, WNOHANG) == 0;
 
   kill(child, SIGTERM);
   waitpid(child, nullptr, 0);
   server.Stop();
-  serving.join();
   std::filesystem::remove_all(config);
 
-  std::printf("idle program, connected, link mode 0, over %.1f s\n", wall);
-  std::printf("  requests answered by the panel: %zu (one identification every 5 s)\n", requests);
-  std::printf("  CPU time: %.3f s = %.2f %% of one core\n", cpu, 100.0 * cpu / wall);
-  return requests > 0 ? 0 : 1;
+  std::printf("idle program, link mode 0, over %.1f s each\n", connected.wall);
+  std::printf("  connected: %zu requests answered by the panel (one identification every 5 s)\n", requests);
+  std::printf("  connected: CPU time %.3f s = %.2f %% of one core\n", connected.cpu, connected.Percent());
+  std::printf("  line hung up: CPU time %.3f s = %.2f %% of one core%s\n", hungUp.cpu, hungUp.Percent(),
+              running ? "" : " (the program had ended)");
+  return requests > 0 && running ? 0 : 1;
 }

@@ -33,6 +33,15 @@ void LinkEngine::OnIdle() {
     return;
   }
   portRetry_ = false;
+  if (port_.IsOpen() && port_.LineLost()) {
+    // The adapter went away or the panel's end closed: no panel any more.
+    // Supervision opens the line again on its period until it is back.
+    port_.Close();
+    if (session_.connected()) {
+      session_.identification.technicianMode = false;
+      ShowStatusText({});
+    }
+  }
   if (linkMode_ == kLinkCardProgramming) {
     PollCardProgramming();
   } else if (!session_.connected()) {
@@ -46,7 +55,7 @@ void LinkEngine::OnIdle() {
 }
 
 int LinkEngine::NextIdleDelayMs() const {
-  if (portRetry_) return 0; // a port was chosen: opened at once
+  if (portRetry_ || (port_.IsOpen() && port_.LineLost())) return 0; // a port to open or close at once
   const bool connected = session_.connected();
   // A polling step that took an answer goes on at once, one that waited
   // for an answer sleeps its 5 ms.
@@ -70,6 +79,7 @@ void LinkEngine::SuperviseConnection() {
   const std::int64_t now = clock_.SteadyMs();
   RxRing& ring = port_.Ring();
   if (now >= nextSupervisionMs_) {
+    if (!port_.IsOpen()) port_.OpenQuietly(activePort_, activeBaud_);
     if (!replySeen_) {
       // No answer since the last request: the panel is gone.
       session_.identification.technicianMode = false;

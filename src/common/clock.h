@@ -20,6 +20,9 @@ struct LocalDateTime {
 // shortens or stretches a wait.
 class Clock {
 public:
+  Clock() = default;
+  Clock(const Clock&) = delete; // every user shares the one it was given
+  Clock& operator=(const Clock&) = delete;
   virtual ~Clock() = default;
 
   // Milliseconds of a monotonic clock; only differences are meaningful.

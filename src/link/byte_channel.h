@@ -30,7 +30,13 @@ class PortChannel : public ByteChannel {
 public:
   // Opens "COM<port>" at `baud`; the channel reports its own failures.
   virtual bool Open(int port, int baud) = 0;
+  // The same without reporting anything: for trying again, time after
+  // time, a line that went away.
+  virtual bool OpenQuietly(int port, int baud) { return Open(port, baud); }
   virtual void Close() = 0;
+  // The line hung up since it was opened (the device went away, or its far
+  // end closed); it stays so until it is closed.
+  virtual bool LineLost() const { return false; }
   // A file descriptor that becomes readable when bytes arrive, for an event
   // loop to wake on; -1 when the channel has none.
   virtual int DataNotifyFd() const { return -1; }

@@ -99,31 +99,29 @@ void Ser_port::ShowFault(int fault) { kx700::ShowFault(host_, fault); }
 
 void Ser_port::ShowSetupFault(const char* caption) { ShowFaultWithCaption(host_, 2, caption); }
 
-bool Ser_port::Open(int port, int baud) {
-  if (IsOpen()) {
-    ShowFault(kFaultAlreadyOpen);
-    return true;
-  }
-  return OpenDevice(ResolveComPort(port, settings_), baud);
-}
+bool Ser_port::Open(int port, int baud) { return OpenDevice(ResolveComPort(port, settings_), baud, false); }
 
-bool Ser_port::OpenDevice(const std::string& device, int baud) {
+bool Ser_port::OpenQuietly(int port, int baud) { return OpenDevice(ResolveComPort(port, settings_), baud, true); }
+
+bool Ser_port::OpenDevice(const std::string& device, int baud, bool quiet) {
   if (IsOpen()) {
-    ShowFault(kFaultAlreadyOpen);
+    if (!quiet) ShowFault(kFaultAlreadyOpen);
     return true;
   }
   const int fd = ::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) {
-    ReportOpenFailure(device, ErrnoReason(errno).c_str());
-    ShowFault(kFaultCannotOpen);
+    if (!quiet) {
+      ReportOpenFailure(device, ErrnoReason(errno).c_str());
+      ShowFault(kFaultCannotOpen);
+    }
     return false;
   }
   bool exclusive = false;
   auto fail = [&](const char* reason, auto show) {
-    if (reason) ReportOpenFailure(device, reason);
+    if (reason && !quiet) ReportOpenFailure(device, reason);
     if (exclusive) ::ioctl(fd, TIOCNXCL); // see CloseDevice
     ::close(fd);
-    show();
+    if (!quiet) show();
     return false;
   };
   // Exclusive: a second program on the same line would garble both.
@@ -170,6 +168,7 @@ bool Ser_port::OpenDevice(const std::string& device, int baud) {
   device_ = device;
   ring_.Flush();
   stop_.store(false);
+  lineLost_.store(false);
   try {
     reader_ = std::thread(&Ser_port::ReaderThread, this);
   } catch (const std::system_error&) {
@@ -188,6 +187,14 @@ void Ser_port::Close() {
 void Ser_port::ReaderThread() {
   std::array<std::uint8_t, 256> buffer{};
   pollfd fds[2] = {{fd_, POLLIN, 0}, {wakeFd_, POLLIN, 0}};
+  // The line hung up: say so, and leave the device alone until the port is
+  // closed (a hung-up terminal would wake the reader for ever).
+  const auto lost = [this] {
+    lineLost_.store(true, std::memory_order_release);
+    const std::uint64_t one = 1;
+    [[maybe_unused]] auto ignored = ::write(dataFd_, &one, sizeof one);
+    WaitForStop();
+  };
   while (!stop_.load()) {
     const int ready = ::poll(fds, 2, -1);
     wakeups_.fetch_add(1, std::memory_order_relaxed);
@@ -211,10 +218,17 @@ void Ser_port::ReaderThread() {
         continue;
       }
       if (n < 0 && (errno == EAGAIN || errno == EINTR)) continue;
-      SleepMs(3); // end of file or a line error: back off instead of spinning
-      continue;
+      return lost(); // end of file or a line error
     }
-    if (fds[0].revents & (POLLHUP | POLLERR | POLLNVAL)) SleepMs(3);
+    if (fds[0].revents & (POLLHUP | POLLERR | POLLNVAL)) return lost();
+  }
+}
+
+void Ser_port::WaitForStop() {
+  pollfd wake{wakeFd_, POLLIN, 0};
+  while (!stop_.load()) {
+    wakeups_.fetch_add(1, std::memory_order_relaxed);
+    if (::poll(&wake, 1, -1) > 0) break;
   }
 }
 

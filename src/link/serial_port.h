@@ -26,12 +26,14 @@ public:
   // open already. A baud rate other than 2400, 4800, 9600, 19200 or 38400
   // keeps the device's current rate.
   bool Open(int port, int baud) override;
+  bool OpenQuietly(int port, int baud) override;
   // The same for a device path.
-  bool OpenDevice(const std::string& device, int baud);
+  bool OpenDevice(const std::string& device, int baud) { return OpenDevice(device, baud, false); }
   // Stops the reader and closes the device; nothing when closed.
   void Close() override;
 
   bool IsOpen() const override { return open_.load(std::memory_order_acquire); }
+  bool LineLost() const override { return lineLost_.load(std::memory_order_acquire); }
   bool Write(std::span<const std::uint8_t> bytes) override;
   RxRing& Ring() override { return ring_; }
   void WaitForInput(std::uint64_t seen, int ms) override;
@@ -43,7 +45,10 @@ public:
   std::uint64_t readerWakeups() const { return wakeups_.load(std::memory_order_relaxed); }
 
 private:
+  bool OpenDevice(const std::string& device, int baud, bool quiet);
   void ReaderThread();
+  // After a hang-up the reader only waits to be stopped.
+  void WaitForStop();
   // Stops the reader and closes the device; false when the close failed.
   bool CloseDevice();
   void ShowFault(int fault);
@@ -54,6 +59,7 @@ private:
   RxRing ring_;
   std::atomic<bool> open_{false};
   std::atomic<bool> stop_{false};
+  std::atomic<bool> lineLost_{false};
   std::atomic<std::uint64_t> wakeups_{0};
   int fd_ = -1;
   int wakeFd_ = -1;

@@ -1,8 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <filesystem>
+#include <thread>
+
 #include "app/application.h"
+#include "link/serial_port.h"
 #include "panelsim/engine.h"
+#include "panelsim/pty_server.h"
 #include "support/app_bench.h"
+#include "support/temp_dir.h"
 
 namespace kx700 {
 namespace {
@@ -341,6 +348,84 @@ TEST(LinkEngine, AModeAndItsWindowAreLeftTogether) {
       EXPECT_EQ(e.app->engine().GetLinkMode(), kLinkSupervision) << label;
     }
   }
+}
+
+// A panel on a pseudo-terminal that the program reaches through a device name
+// of its own, as an adapter that comes and goes keeps its name.
+class PanelOnDevice {
+public:
+  PanelOnDevice(const std::string& device, const char* name) : device_(device), server_(panel_) {
+    panelsim::FillText(panel_.state().identification, "");
+    panelsim::FillText(panel_.state().panelName, name);
+    panel_.SetBaud(0);
+    ok_ = server_.Open();
+    std::filesystem::remove(device_);
+    std::filesystem::create_symlink(server_.SlavePath(), device_);
+    serving_ = std::thread([this] { server_.Serve(); });
+  }
+  ~PanelOnDevice() {
+    server_.Stop();
+    serving_.join();
+  }
+  bool ok() const { return ok_; }
+  // The line drops: the panel's end closes, as when a cable is pulled.
+  void HangUp() {
+    server_.WithEngine([](panelsim::Engine& e) { e.HangUp(); });
+    serving_.join();
+    serving_ = std::thread([] {});
+  }
+
+private:
+  std::string device_;
+  panelsim::Engine panel_;
+  panelsim::PtyServer server_;
+  std::thread serving_;
+  bool ok_ = false;
+};
+
+// The line hangs up and comes back on the same device: the panel is missed at
+// once and found again without a user's action, and no box says anything.
+TEST(LinkEngine, ReconnectsByItselfWhenTheLineComesBack) {
+  test::TempDir dir;
+  const std::string device = dir.File("ttyPanel");
+  test::FakeSeams fakes;
+  fakes.settings.program = {{"Com_port", "COM9"}, {"Devices/COM9", device}};
+  test::FakeFrame frame;
+  auto first = std::make_unique<PanelOnDevice>(device, "Gent");
+  ASSERT_TRUE(first->ok());
+  const AppSeams seams{fakes.host, fakes.settings, SystemClock::Instance(), fakes.files, fakes.dialogs, fakes.shell};
+  auto port =
+      std::make_unique<Ser_port>(fakes.host, [&](const std::string& key) { return fakes.settings.ProgramValue(key); });
+  Ser_port& line = *port;
+  CPc_kx700App app(seams, std::move(port));
+  app.engine().SetSupervisionTiming({200, 100});
+  test::NoStartup startup;
+  app.InitInstance(startup, {});
+  app.SetFrameHost(&frame);
+  // Idle steps for real, until `done` or 5 s.
+  const auto runUntil = [&](const std::function<bool()>& done) {
+    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    while (!done() && std::chrono::steady_clock::now() < end) {
+      app.OnIdle();
+      std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    return done();
+  };
+
+  ASSERT_TRUE(runUntil([&] { return app.session().connected(); }));
+  EXPECT_EQ(app.session().statusText, "1 Gent");
+  first->HangUp();
+  ASSERT_TRUE(runUntil([&] { return !app.session().connected(); }));
+  EXPECT_EQ(frame.texts.back(), "");
+  EXPECT_FALSE(line.IsOpen()); // closed, and tried again on the supervision period
+  first.reset();
+
+  PanelOnDevice second(device, "Brugge");
+  ASSERT_TRUE(second.ok());
+  ASSERT_TRUE(runUntil([&] { return app.session().connected(); }));
+  EXPECT_EQ(app.session().statusText, "1 Brugge");
+  EXPECT_EQ(frame.texts.back(), "1 Brugge");
+  EXPECT_TRUE(fakes.host.boxes().empty());
 }
 
 } // namespace
