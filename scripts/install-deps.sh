@@ -8,6 +8,7 @@ packages=(
   libgtest-dev libgmock-dev
   qt6-base-dev qt6-qpa-plugins qt6-tools-dev qt6-l10n-tools qt6-tools-dev-tools
   libxlsxwriter-dev
+  qt6-translations-l10n
   poppler-utils unzip fonts-dejavu-core
 )
 

@@ -8,8 +8,8 @@
         <translation>Konfigurace KX700</translation>
     </message>
     <message>
-        <source>Brandmeldcentrale KX700</source>
-        <translation>Ústředna EPS KX700</translation>
+        <source>Brandmeldcentrale KX700 - Quendar</source>
+        <translation>Ústředna EPS KX700 - Quendar</translation>
     </message>
     <message>
         <source>OK</source>

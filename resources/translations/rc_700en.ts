@@ -8,8 +8,8 @@
         <translation>KX700 configuration</translation>
     </message>
     <message>
-        <source>Brandmeldcentrale KX700</source>
-        <translation>KX700 fire detection panel</translation>
+        <source>Brandmeldcentrale KX700 - Quendar</source>
+        <translation>KX700 fire detection panel - Quendar</translation>
     </message>
     <message>
         <source>OK</source>

@@ -8,8 +8,8 @@
         <translation>Configuration KX700</translation>
     </message>
     <message>
-        <source>Brandmeldcentrale KX700</source>
-        <translation>Centrale de détection incendie KX700</translation>
+        <source>Brandmeldcentrale KX700 - Quendar</source>
+        <translation>Centrale de détection incendie KX700 - Quendar</translation>
     </message>
     <message>
         <source>OK</source>

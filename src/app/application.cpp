@@ -13,12 +13,14 @@ struct LanguageChoice {
   const char* value;
   const char* file;
   std::optional<TextLanguage> tables; // none: the dialogs change, the messages stay Dutch
+  const char* system;                 // the language of the window system's own texts
 };
 constexpr LanguageChoice kLanguages[] = {
-    {"FR", "rc_700fr.qm", TextLanguage::French},
-    {"EN", "rc_700en.qm", TextLanguage::English},
-    {"CZ", "rc_700cz.qm", std::nullopt},
+    {"FR", "rc_700fr.qm", TextLanguage::French, "fr"},
+    {"EN", "rc_700en.qm", TextLanguage::English, "en"},
+    {"CZ", "rc_700cz.qm", std::nullopt, "cs"},
 };
+constexpr const char* kDutch = "nl";
 
 } // namespace
 
@@ -54,19 +56,23 @@ int CPc_kx700App::ExitInstance() {
 
 void CPc_kx700App::LoadLanguage(StartupHost& startup) {
   SelectTextLanguage(TextLanguage::Dutch);
-  const auto value = seams_.settings.ProgramValue("Language");
+  // The buttons and file dialogs of the window system speak the language of
+  // the program's dialogs.
+  const char* system = kDutch;
   // The value is compared exactly: "fr" or "FRA" mean Dutch.
-  if (!value) return;
+  const auto value = seams_.settings.ProgramValue("Language");
   for (const auto& choice : kLanguages) {
-    if (*value != choice.value) continue;
+    if (!value || *value != choice.value) continue;
     if (!startup.LoadTranslation(choice.file)) {
       seams_.messages.Show(
           {StringPrintf("Cannot load %s.", choice.file), "Error", MessageButtons::Ok, MessageIcon::Exclamation, {}});
-      return;
+      break;
     }
     if (choice.tables) SelectTextLanguage(*choice.tables);
-    return;
+    system = choice.system;
+    break;
   }
+  startup.LoadSystemTranslation(system);
 }
 
 void CPc_kx700App::ReadComPortSetting() {

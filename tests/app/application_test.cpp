@@ -18,6 +18,7 @@ public:
     loaded.push_back(file);
     return translationsPresent;
   }
+  void LoadSystemTranslation(const std::string& language) override { systemLanguage = language; }
   void CreateMainWindow() override { log->push_back("main window"); }
   bool OpenDocumentFile(const std::string& path) override {
     log->push_back("open file " + path);
@@ -27,6 +28,7 @@ public:
 
   std::vector<std::string>* log = nullptr;
   std::vector<std::string> loaded;
+  std::string systemLanguage;
   bool translationsPresent = true;
 };
 
@@ -72,20 +74,21 @@ TEST(Application, LanguageChoice) {
     std::string translation; // loaded, or "" for none
     const char* faultWord;   // the message tables in use
     std::string box;         // a box shown, or ""
+    std::string system;      // the language of the standard buttons and file dialogs
   };
   const Case cases[] = {
       {"FR", true, "rc_700fr.qm",
        "D\xE9"
        "faut",
-       ""},
-      {"EN", true, "rc_700en.qm", "Fault", ""},
-      {"CZ", true, "rc_700cz.qm", "Fout", ""}, // Czech dialogs, Dutch messages
-      {"fr", true, "", "Fout", ""},
-      {"FRA", true, "", "Fout", ""},
-      {"DE", true, "", "Fout", ""},
-      {std::nullopt, true, "", "Fout", ""},
-      {"FR", false, "rc_700fr.qm", "Fout", "Cannot load rc_700fr.qm."},
-      {"CZ", false, "rc_700cz.qm", "Fout", "Cannot load rc_700cz.qm."},
+       "", "fr"},
+      {"EN", true, "rc_700en.qm", "Fault", "", "en"},
+      {"CZ", true, "rc_700cz.qm", "Fout", "", "cs"}, // Czech dialogs, Dutch messages
+      {"fr", true, "", "Fout", "", "nl"},
+      {"FRA", true, "", "Fout", "", "nl"},
+      {"DE", true, "", "Fout", "", "nl"},
+      {std::nullopt, true, "", "Fout", "", "nl"},
+      {"FR", false, "rc_700fr.qm", "Fout", "Cannot load rc_700fr.qm.", "nl"},
+      {"CZ", false, "rc_700cz.qm", "Fout", "Cannot load rc_700cz.qm.", "nl"},
   };
   for (const auto& c : cases) {
     Program p;
@@ -95,6 +98,7 @@ TEST(Application, LanguageChoice) {
     const std::string label = c.value.value_or("(none)");
     EXPECT_EQ(p.startup.loaded.empty() ? "" : p.startup.loaded[0], c.translation) << label;
     EXPECT_STREQ(GetFault(0), c.faultWord) << label;
+    EXPECT_EQ(p.startup.systemLanguage, c.system) << label;
     if (c.box.empty()) {
       EXPECT_TRUE(p.host.boxes().empty()) << label;
     } else {

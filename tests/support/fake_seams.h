@@ -27,6 +27,7 @@ struct FakeSeams {
 // Start-up without a window system.
 struct NoStartup final : StartupHost {
   bool LoadTranslation(const std::string&) override { return true; }
+  void LoadSystemTranslation(const std::string&) override {}
   void CreateMainWindow() override {}
   bool OpenDocumentFile(const std::string&) override { return true; }
   void ShowMainWindow() override {}

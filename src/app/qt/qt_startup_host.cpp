@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QLibraryInfo>
 
 #include "app/qt/link_engine_timer.h"
 #include "app/qt/main_frame.h"
@@ -14,6 +15,7 @@ QtStartupHost::~QtStartupHost() {
   engine_.reset();
   frame_.reset();
   if (translator_) QCoreApplication::removeTranslator(translator_.get());
+  if (systemTranslator_) QCoreApplication::removeTranslator(systemTranslator_.get());
 }
 
 QStringList QtStartupHost::TranslationFolders() {
@@ -31,6 +33,16 @@ bool QtStartupHost::LoadTranslation(const std::string& file) {
     }
   }
   return false;
+}
+
+void QtStartupHost::LoadSystemTranslation(const std::string& language) {
+  auto translator = std::make_unique<QTranslator>();
+  if (!translator->load(QStringLiteral("qtbase_") + QString::fromStdString(language),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    return;
+  if (systemTranslator_) QCoreApplication::removeTranslator(systemTranslator_.get());
+  QCoreApplication::installTranslator(translator.get());
+  systemTranslator_ = std::move(translator);
 }
 
 void QtStartupHost::CreateMainWindow() {

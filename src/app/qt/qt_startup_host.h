@@ -21,6 +21,7 @@ public:
   ~QtStartupHost() override;
 
   bool LoadTranslation(const std::string& file) override;
+  void LoadSystemTranslation(const std::string& language) override;
   void CreateMainWindow() override;
   bool OpenDocumentFile(const std::string& path) override;
   void ShowMainWindow() override;
@@ -34,6 +35,7 @@ public:
 private:
   CPc_kx700App& app_;
   std::unique_ptr<QTranslator> translator_;
+  std::unique_ptr<QTranslator> systemTranslator_;
   std::unique_ptr<CMainFrame> frame_;
   std::unique_ptr<LinkEngineTimer> engine_;
 };

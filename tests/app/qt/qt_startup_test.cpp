@@ -3,17 +3,26 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QDialogButtonBox>
 #include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QStandardPaths>
 
+#include <cstdlib>
+
 #include "app/qt/main_frame.h"
+#include "app/qt/qt_file_dialog_host.h"
 #include "app/qt/qt_settings_store.h"
+#include "common/qt/qt_message_host.h"
 #include "link/qt/communication_settings_dialog.h"
 #include "support/fake_dialog_runner.h"
 #include "support/fake_file_dialogs.h"
 #include "support/fake_message_host.h"
 #include "support/fake_port.h"
 #include "support/fake_shell_opener.h"
+#include "support/qt/when_modal_shows.h"
 #include "support/temp_dir.h"
 
 namespace kx700 {
@@ -58,6 +67,48 @@ TEST(QtStartup, TranslationsComeFromBesideTheProgram) {
   ASSERT_TRUE(p.startup.LoadTranslation("rc_700fr.qm"));
   Ccommunication_settings dialog(1, 9600);
   EXPECT_EQ(dialog.windowTitle(), "Communication");
+}
+
+void Screenshot(QWidget& w, const char* name) {
+  if (const char* dir = std::getenv("KX700_SCREENSHOTS")) w.grab().save(QString::fromLocal8Bit(dir) + "/" + name);
+}
+
+// The standard buttons of the program's message boxes and the file dialogs
+// speak the language of its dialogs: Dutch by default, French when chosen.
+TEST(QtStartup, ButtonsAndFileDialogsSpeakTheProgramsLanguage) {
+  QtProgram p;
+  p.startup.LoadSystemTranslation("nl");
+  QtMessageHost boxes;
+  QStringList buttons;
+  test::WhenModalShows<QMessageBox>([&](QMessageBox& box) {
+    buttons = {box.button(QMessageBox::Yes)->text(), box.button(QMessageBox::No)->text()};
+    Screenshot(box, "message_box_dutch.png");
+    box.button(QMessageBox::No)->click();
+  });
+  EXPECT_EQ(boxes.Show({"Wenst u deze parameters te versturen?",
+                        "Aandacht 10",
+                        MessageButtons::YesNo,
+                        MessageIcon::Exclamation,
+                        {}}),
+            MessageAnswer::No);
+  EXPECT_EQ(buttons, (QStringList{"&Ja", "&Nee"}));
+
+  p.startup.LoadSystemTranslation("fr");
+  QtFileDialogHost files;
+  QString accept, cancel;
+  test::WhenModalShows<QFileDialog>([&](QFileDialog& dialog) {
+    auto* box = dialog.findChild<QDialogButtonBox*>();
+    accept = box->button(QDialogButtonBox::Save)->text();
+    cancel = box->button(QDialogButtonBox::Cancel)->text();
+    Screenshot(dialog, "save_dialog_french.png");
+    dialog.reject();
+  });
+  EXPECT_FALSE(files.SaveConfigurationFile("/tmp/a.qnd3"));
+  EXPECT_EQ(accept, "&Enregistrer");
+  EXPECT_EQ(cancel, "Annuler");
+
+  p.startup.LoadSystemTranslation("xx"); // none: the French stay
+  EXPECT_EQ(QDialogButtonBox(QDialogButtonBox::Cancel).button(QDialogButtonBox::Cancel)->text(), "Annuler");
 }
 
 TEST(QtStartup, OpensTheFileNamedOnTheCommandLine) {

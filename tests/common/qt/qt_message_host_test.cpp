@@ -10,22 +10,12 @@
 
 #include <functional>
 
+#include "support/qt/when_modal_shows.h"
+
 namespace kx700 {
 namespace {
 
-// Runs `act` on the message box once it is up, from inside its event loop.
-void WhenBoxShows(std::function<void(QMessageBox&)> act) {
-  // Polls from a timer until the box is up; the timer owns the poll.
-  auto* timer = new QTimer;
-  QObject::connect(timer, &QTimer::timeout, timer, [timer, act] {
-    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-      timer->stop();
-      timer->deleteLater();
-      act(*box);
-    }
-  });
-  timer->start(5);
-}
+void WhenBoxShows(std::function<void(QMessageBox&)> act) { test::WhenModalShows<QMessageBox>(std::move(act)); }
 
 TEST(QtMessageHost, ShowsTextCaptionButtonsAndIconAndReturnsTheChoice) {
   struct Case {
