@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
+#include <QImage>
 #include <QLabel>
 #include <QMenuBar>
 #include <QStyle>
@@ -53,7 +54,31 @@ CMainFrame::~CMainFrame() {
 
 namespace {
 
-QIcon IconOf(CommandIcon icon, const QStyle& style) {
+// A disabled command must look disabled: many icons (dark line drawings in
+// particular) look the same in the style's own disabled form, so the
+// disabled form is drawn grey and faded.
+QIcon WithFadedDisabledForm(const QIcon& icon) {
+  if (icon.isNull()) return icon;
+  QIcon result;
+  for (int size : {16, 22, 24, 32, 48}) {
+    const QPixmap normal = icon.pixmap(size, size);
+    result.addPixmap(normal, QIcon::Normal);
+    QImage image = normal.toImage().convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < image.height(); ++y) {
+      auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+      for (int x = 0; x < image.width(); ++x) {
+        const int grey = 128 + qGray(line[x]) / 2;
+        line[x] = qRgba(grey, grey, grey, qAlpha(line[x]) * 2 / 5);
+      }
+    }
+    QPixmap faded = QPixmap::fromImage(image);
+    faded.setDevicePixelRatio(normal.devicePixelRatio());
+    result.addPixmap(faded, QIcon::Disabled);
+  }
+  return result;
+}
+
+QIcon StyleIcon(CommandIcon icon, const QStyle& style) {
   switch (icon) {
     case CommandIcon::None: break;
     case CommandIcon::New: return style.standardIcon(QStyle::SP_FileIcon);
@@ -71,6 +96,8 @@ QIcon IconOf(CommandIcon icon, const QStyle& style) {
   }
   return {};
 }
+
+QIcon IconOf(CommandIcon icon, const QStyle& style) { return WithFadedDisabledForm(StyleIcon(icon, style)); }
 
 QString MenuTitle(MenuId menu) {
   switch (menu) {

@@ -97,6 +97,38 @@ std::vector<std::string> Entries(QMenu* menu) {
   return entries;
 }
 
+// Every disabled tool bar button looks disabled: its picture is faded, also
+// for icons whose own disabled form would not differ.
+TEST(MainFrame, DisabledButtonsLookDisabled) {
+  Window w;
+  w.frame = std::make_unique<CMainFrame>(w.app);
+  w.frame->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(w.frame.get()));
+  auto* bar = w.frame->findChild<QToolBar*>("toolBar");
+  const QSize size = bar->iconSize();
+  // The share of the picture that is ink: opacity weighted by darkness.
+  const auto ink = [](const QPixmap& pixmap) {
+    const QImage image = pixmap.toImage().convertToFormat(QImage::Format_ARGB32);
+    double sum = 0;
+    for (int y = 0; y < image.height(); ++y)
+      for (int x = 0; x < image.width(); ++x) {
+        const QRgb p = image.pixel(x, y);
+        sum += qAlpha(p) / 255.0 * (1.0 - qGray(p) / 510.0);
+      }
+    return sum;
+  };
+  int disabled = 0;
+  for (QAction* a : bar->actions()) {
+    if (a->isSeparator()) continue;
+    const double normal = ink(a->icon().pixmap(size, QIcon::Normal));
+    const double faded = ink(a->icon().pixmap(size, QIcon::Disabled));
+    EXPECT_LT(faded, normal * 0.5) << a->text().toStdString();
+    if (!a->isEnabled()) ++disabled;
+  }
+  EXPECT_GE(disabled, 6); // no panel: receive, send, the panel functions; and print, edit
+  Screenshot(*bar, "tool_bar_disabled.png");
+}
+
 TEST(MainFrame, MenusFollowTheCommandTable) {
   test::TempDir dir;
   Window w;
