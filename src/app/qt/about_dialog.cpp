@@ -4,9 +4,9 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QStyle>
 #include <QVBoxLayout>
 
+#include "app/qt/program_icon.h"
 #include "common/qt/qt_text.h"
 
 namespace kx700 {
@@ -14,10 +14,13 @@ namespace kx700 {
 CAboutDlg::CAboutDlg(const AboutTexts& texts, QWidget* parent) : QDialog(parent) {
   setWindowTitle(tr("KX700 configuratie"));
   auto* icon = new QLabel(this);
-  icon->setPixmap(style()->standardIcon(QStyle::SP_ComputerIcon).pixmap(48, 48));
+  icon->setObjectName(QStringLiteral("programIcon"));
+  icon->setPixmap(ProgramIcon().pixmap(48, 48));
 
   auto* grid = new QGridLayout;
-  grid->addWidget(new QLabel(tr("Brandmeldcentrale KX700"), this), 0, 0, 1, 2);
+  auto* maker = new QLabel(tr("Brandmeldcentrale KX700 - Quendar"), this);
+  maker->setObjectName(QStringLiteral("product"));
+  grid->addWidget(maker, 0, 0, 1, 2);
   grid->addWidget(new QLabel(QStringLiteral("PC-Zenvik"), this), 1, 0);
   auto* program = new QLabel(ToQString(texts.programVersion), this);
   program->setObjectName(QStringLiteral("programVersion"));

@@ -5,6 +5,7 @@
 
 #include "app/application.h"
 #include "app/qt/main_frame.h"
+#include "app/qt/program_icon.h"
 #include "app/qt/qt_dialog_runner.h"
 #include "app/qt/qt_file_dialog_host.h"
 #include "app/qt/qt_settings_store.h"
@@ -19,6 +20,7 @@ int RunProgram(int argc, char* argv[]) {
   QApplication qt(argc, argv);
   QApplication::setOrganizationName(QStringLiteral("Quendar"));
   QApplication::setApplicationName(QStringLiteral("pc_kx700"));
+  QApplication::setWindowIcon(ProgramIcon());
 
   QtMessageHost host;
   QtSettingsStore settings;

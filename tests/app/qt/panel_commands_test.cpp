@@ -13,6 +13,7 @@
 #include "app/application.h"
 #include "app/qt/about_dialog.h"
 #include "app/qt/main_frame.h"
+#include "app/qt/program_icon.h"
 #include "app/qt/qt_settings_store.h"
 #include "app/qt/qt_startup_host.h"
 #include "app/qt/view.h"
@@ -189,6 +190,12 @@ TEST_F(ProgramWithPanel, AboutBoxWithThePanel) {
   EXPECT_EQ(about.findChild<QLabel*>("panelLabel")->text(), "Centrale");
   EXPECT_FALSE(about.findChild<QLabel*>("panelVersion")->text().isEmpty());
   EXPECT_TRUE(about.findChild<QLabel*>("conflict")->text().isEmpty());
+  // The panel model with its maker, and the program's icon.
+  EXPECT_EQ(about.findChild<QLabel*>("product")->text(), "Brandmeldcentrale KX700 - Quendar");
+  const QImage icon = about.findChild<QLabel*>("programIcon")->pixmap().toImage();
+  EXPECT_EQ(icon, ProgramIcon().pixmap(48, 48).toImage());
+  EXPECT_EQ(icon.pixelColor(24, 8), QColor(0xc6, 0x28, 0x28));  // the red panel
+  EXPECT_EQ(icon.pixelColor(15, 33), QColor(0xff, 0xeb, 0x3b)); // the yellow lamp
   Screenshot(about, "about.png");
 }
 
