@@ -280,9 +280,9 @@ bool CPanelLink::ReadLogbook(CPc_kx700Doc& document, int count, int selector) {
   bool ended = false;
   while (static_cast<int>(logbook.size()) < count) {
     if (!SendLogbookRequest(!logbook.empty(), selector)) break;
-    // Any answer but an entry or the end stops the reading, a repeat
-    // request included.
-    const int code = WaitAnswer(10, true, false);
+    // Repeat requests are served as in the other transfers; any answer but
+    // an entry or the end stops the reading.
+    const int code = NextAnswer(10);
     if (code == kAnswerNoMoreEntries) {
       ended = true;
       break;

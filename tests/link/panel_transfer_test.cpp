@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "link/panel_link.h"
 #include "model/model_fixtures.h"
 #include "panelsim/engine.h"
@@ -218,29 +220,72 @@ TEST(PanelTransfer, Logbook) {
       EXPECT_TRUE(b.host.boxes().empty()) << c.entries;
     }
   }
-  // The texts arrive whole.
+  // The texts arrive whole, short ones and ones that fill the panel's fixed frame.
   Bench b;
   panelsim::LogbookEntry e;
   e.time = {26, 12, 9, 14, 30, 5};
   e.event = "ALARM";
   e.info = "Lus 3";
-  b.panel.state().logbook = {e};
+  panelsim::LogbookEntry full = e;
+  full.event = "TECHNICUS AAN GEWEEST";   // 21 characters
+  full.info = "Lus 12 Verdieping 3 West"; // 24 characters
+  b.panel.state().logbook = {e, full};
   ASSERT_TRUE(b.link.ReadLogbook(b.doc, 250, 0));
-  ASSERT_EQ(b.doc.logbook().size(), 1u);
+  ASSERT_EQ(b.doc.logbook().size(), 2u);
   EXPECT_EQ(b.doc.logbook().front().eventText, "ALARM");
   EXPECT_EQ(b.doc.logbook().front().infoText, "Lus 3");
   EXPECT_EQ(b.doc.logbook().front().minute, 30);
+  EXPECT_EQ(b.doc.logbook().back().eventText, full.event);
+  EXPECT_EQ(b.doc.logbook().back().infoText, full.info);
 }
 
-TEST(PanelTransfer, ARepeatRequestStopsTheLogbook) {
-  Bench b;
-  b.panel.state().logbook = panelsim::MakeLogbook(10);
-  auto r = AnswersTo(Fault::kAskRepeat, 81, 1);
-  r.every = 4;
-  b.panel.faults().Add(r);
-  EXPECT_FALSE(b.link.ReadLogbook(b.doc, 250, 0));
-  EXPECT_TRUE(b.doc.logbook().empty());
-  EXPECT_EQ(b.host.boxes().back().caption, "Fout 6");
+TEST(PanelTransfer, LogbookServesRepeatRequestsTenInARowAtMost) {
+  const auto kth = [](panelsim::FaultRule rule, int k) {
+    rule.every = k;
+    return rule;
+  };
+  struct Case {
+    const char* name;
+    panelsim::FaultRule rule;
+    bool read;
+    int resends;
+  };
+  // The runs in a row replace the end answer, after every entry has come.
+  const Case cases[] = {
+      {"every fourth answer asked again", kth(AnswersTo(Fault::kAskRepeat, kRequestLogbook), 4), true, 3},
+      {"ten repeats in a row", AnswersWithCode(Fault::kAskRepeat, kAnswerNoMoreEntries, 10), true, 10},
+      {"eleven repeats in a row", AnswersWithCode(Fault::kAskRepeat, kAnswerNoMoreEntries, 11), false, 10},
+  };
+  const auto entries = panelsim::MakeLogbook(10);
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    Bench b;
+    b.panel.state().logbook = entries;
+    b.panel.faults().Add(c.rule);
+    EXPECT_EQ(b.link.ReadLogbook(b.doc, 250, 0), c.read);
+    EXPECT_FALSE(b.progress.shown);
+    EXPECT_EQ(b.countdowns, 1);
+    // Ten entries and the end, each asked once, and one resend per repeat served.
+    const auto asked = std::count_if(b.panel.requests().begin(), b.panel.requests().end(),
+                                     [](const panelsim::Request& r) { return r.code == kRequestLogbook; });
+    EXPECT_EQ(asked, 11 + c.resends);
+    if (!c.read) {
+      EXPECT_TRUE(b.doc.logbook().empty());
+      ASSERT_EQ(b.host.boxes().size(), 1u);
+      EXPECT_EQ(b.host.boxes()[0].caption, "Fout 6");
+      continue;
+    }
+    EXPECT_TRUE(b.host.boxes().empty());
+    // Every entry once, in order: an entry asked for again is not taken twice.
+    ASSERT_EQ(b.doc.logbook().size(), entries.size());
+    auto it = b.doc.logbook().begin();
+    for (const auto& e : entries) {
+      EXPECT_EQ(it->eventText, e.event);
+      EXPECT_EQ(it->infoText, e.info);
+      EXPECT_EQ(it->second, e.time[5]);
+      ++it;
+    }
+  }
 }
 
 TEST(PanelTransfer, LogbookCutOffGivesFault6AndNoList) {
