@@ -162,6 +162,12 @@ TEST(PanelAnswers, LogbookTextsAreClippedToTheFrameAndTheirFields) {
       {"info longer than its field", stamp + Bytes{1, 'x', 30} + Bytes(30, 'i'), "x", std::string(24, 'i')},
       {"lengths beyond the frame", stamp + Bytes{200, 'a', 'b'}, "ab", ""},
       {"no texts at all", stamp + Bytes{0}, "", ""},
+      // The panel sends every entry in a frame of one size: 54 payload bytes.
+      {"short texts padded to the fixed entry",
+       stamp + Bytes{5} + Text("RESET", 5) + Bytes{3} + Text("Lus", 3) + Bytes(54 - 17, 0), "RESET", "Lus"},
+      {"both texts at full width filling the entry",
+       stamp + Bytes{21} + Text(std::string(21, 'e'), 21) + Bytes{24} + Text(std::string(24, 'i'), 24),
+       std::string(21, 'e'), std::string(24, 'i')},
   };
   for (const auto& c : cases) {
     const auto e = ParseLogbookEntry(Frame(82, c.payload));

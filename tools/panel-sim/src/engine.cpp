@@ -57,9 +57,6 @@ std::string_view CardResultText(std::uint8_t state) {
   }
 }
 
-// A logbook text goes out as stored, cut so that an entry always fits a frame.
-constexpr std::size_t kMaxLogbookText = 90;
-
 template <std::size_t N>
 void Append(std::vector<std::uint8_t>& out, const std::array<std::uint8_t, N>& field) {
   out.insert(out.end(), field.begin(), field.end());
@@ -69,6 +66,26 @@ template <typename Map>
 auto RecordOrZeros(const Map& records, std::uint8_t number) {
   auto it = records.find(number);
   return it == records.end() ? typename Map::mapped_type{} : it->second;
+}
+
+// Answer 82 always carries the whole entry: unused byte, date and time, then
+// the event and info texts behind their length bytes, NUL-padded to the size
+// of the panel's fixed frame. Both texts at the panel's widths (21 and 24)
+// fill it exactly. Longer texts, which only tests store, go out as stored and
+// are cut with the entry, so a length byte may then promise more than came;
+// it says at most the room the texts have, so that it travels unchanged.
+constexpr std::size_t kLogbookTextRoom = kLogbookEntrySize - 7;
+
+std::vector<std::uint8_t> LogbookPayload(const LogbookEntry& entry) {
+  std::vector<std::uint8_t> p{0};
+  Append(p, entry.time);
+  for (const std::string* text : {&entry.event, &entry.info}) {
+    const std::size_t n = std::min(text->size(), kLogbookTextRoom);
+    p.push_back(static_cast<std::uint8_t>(n));
+    p.insert(p.end(), text->begin(), text->begin() + static_cast<std::ptrdiff_t>(n));
+  }
+  p.resize(kLogbookEntrySize, 0);
+  return p;
 }
 
 } // namespace
@@ -107,8 +124,7 @@ void Engine::Receive(std::span<const std::uint8_t> bytes, std::int64_t nowUs) {
   nowUs_ = nowUs;
   if (paceReception_ && baud_ > 0) {
     // The panel has the bytes once the line has carried them.
-    receptionFreeUs_ = std::max(nowUs, receptionFreeUs_) +
-                       static_cast<std::int64_t>(bytes.size()) * 10'000'000 / baud_;
+    receptionFreeUs_ = std::max(nowUs, receptionFreeUs_) + static_cast<std::int64_t>(bytes.size()) * 10'000'000 / baud_;
     nowUs_ = receptionFreeUs_;
   }
   if (hangingUp_) return;
@@ -516,16 +532,8 @@ void Engine::OnLogbook(const Request& r) {
     Answer(answer::kNoMoreEntries);
     return;
   }
-  const auto& entry = state_.logbook[logbookNext_];
-  std::vector<std::uint8_t> p{0};
-  Append(p, entry.time);
-  for (const std::string* text : {&entry.event, &entry.info}) {
-    const std::size_t n = std::min(text->size(), kMaxLogbookText);
-    p.push_back(static_cast<std::uint8_t>(n));
-    p.insert(p.end(), text->begin(), text->begin() + static_cast<std::ptrdiff_t>(n));
-  }
   // An entry the panel asked to be asked for again is sent again.
-  if (Answer(answer::kLogbookEntry, p)) ++logbookNext_;
+  if (Answer(answer::kLogbookEntry, LogbookPayload(state_.logbook[logbookNext_]))) ++logbookNext_;
 }
 
 } // namespace panelsim

@@ -110,9 +110,12 @@ TEST_F(CardProgrammingTest, CardsGoOneAfterAnotherWhileOtherRequestsAreAnswered)
 }
 
 TEST_F(CardProgrammingTest, DownloadProgramsTheCardsItsImageDeclares) {
-  RecordBytes central(*RecordSize(tag::kCentral), 0);
-  central[kCentralRelayCards] = 2;
-  const Bytes image = ImageBuilder().Add(tag::kCentral, central).Finish();
+  const auto declaring = [](std::uint8_t cards) {
+    RecordBytes central(*RecordSize(tag::kCentral), 0);
+    central[kCentralRelayCards] = cards;
+    return ImageBuilder().Add(tag::kCentral, central).Finish();
+  };
+  const Bytes image = declaring(2);
   struct Case {
     Bytes image;
     bool programAfterDownload;
@@ -123,6 +126,9 @@ TEST_F(CardProgrammingTest, DownloadProgramsTheCardsItsImageDeclares) {
       {image, true, 2, {1, 2}},
       {image, false, 2, {}},
       {Bytes{0x01, 0x02}, true, 3, {1, 2, 3}}, // no central record: the count stays
+      {declaring(kMaxRelayCards), true, 8, {1, 2, 3, 4, 5, 6, 7, 8}},
+      // More cards than a panel can hold: the count stays, and no card beyond it is programmed.
+      {declaring(kMaxRelayCards + 1), true, 3, {1, 2, 3}},
   };
   for (const auto& c : cases) {
     PanelState s;

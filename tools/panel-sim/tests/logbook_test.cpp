@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
+
 #include "panelsim/engine.h"
 #include "sim_helpers.h"
 
@@ -12,14 +15,18 @@ using test::Bytes;
 
 constexpr std::uint8_t kFirst = 0, kNext = 1;
 
+// An entry answer's payload: the texts behind their length bytes, then NUL
+// padding up to the fixed size.
 LogbookEntry Decode(const Bytes& p) {
+  EXPECT_EQ(p.size(), kLogbookEntrySize);
   LogbookEntry e;
   std::copy_n(p.begin() + 1, 6, e.time.begin());
   const std::size_t l1 = p.at(7);
   e.event.assign(p.begin() + 8, p.begin() + 8 + static_cast<std::ptrdiff_t>(l1));
   const std::size_t l2 = p.at(8 + l1);
-  e.info.assign(p.begin() + 9 + static_cast<std::ptrdiff_t>(l1), p.end());
-  EXPECT_EQ(e.info.size(), l2);
+  const auto info = p.begin() + 9 + static_cast<std::ptrdiff_t>(l1);
+  e.info.assign(info, info + static_cast<std::ptrdiff_t>(l2));
+  EXPECT_TRUE(std::all_of(info + static_cast<std::ptrdiff_t>(l2), p.end(), [](std::uint8_t b) { return b == 0; }));
   return e;
 }
 
@@ -66,15 +73,55 @@ TEST(LogbookTest, EveryEntryThenTheEnd) {
 
 TEST(LogbookTest, EntryBytes) {
   Engine e(WithLogbook({{{26, 1, 2, 3, 4, 5}, "ALARM", "Lus 3"}}));
-  const Bytes expected{0xE0, 0x57, 0x00, 0x00, 0x52, 0x00,              // answer 82
-                       0x00, 26,   1,    2,    3,    4,    5,           // unused, date and time
-                       5,    'A',  'L',  'A',  'R',  'M',               // event
-                       5,    'L',  'u',  's',  ' ',  '3',  0x00, 0xE1}; // info
+  Bytes expected{0xE0, 0x57, 0x00, 0x00, 0x52, 0x00,    // answer 82
+                 0x00, 26,   1,    2,    3,    4,    5, // unused, date and time
+                 5,    'A',  'L',  'A',  'R',  'M',     // event
+                 5,    'L',  'u',  's',  ' ',  '3'};    // info
+  expected.resize(62 - 2, 0x00);                        // NUL-padded to the fixed size
+  expected.insert(expected.end(), {0x00, 0xE1});
   Bytes line = AskBytes(e, req::kLogbook, {kFirst, 0});
   ASSERT_EQ(line.size(), expected.size());
   EXPECT_TRUE(ChecksumOk(line));
   line[line.size() - 2] = 0;
   EXPECT_EQ(line, expected);
+}
+
+TEST(LogbookTest, EveryEntryFrameHasTheFixedSize) {
+  struct Case {
+    const char* what;
+    std::string event, info;
+    std::string eventSent, infoSent; // what the frame holds of each text
+    std::uint8_t infoLength;         // the info text's length byte
+  };
+  const std::string e21(21, 'E'), i24(24, 'I'), e40(40, 'E');
+  const Case cases[] = {
+      {"no texts", "", "", "", "", 0},
+      {"short texts", "RESET", "Centrale", "RESET", "Centrale", 8},
+      {"both texts at the panel's widths", e21, i24, e21, i24, 24},
+      // Longer than a real panel keeps: cut with the entry, the length byte as stored.
+      {"an event text that leaves little room", e40, i24, e40, "IIIII", 24},
+  };
+  for (const auto& c : cases) {
+    Engine e(WithLogbook({{{26, 1, 2, 3, 4, 5}, c.event, c.info}}));
+    const Bytes line = AskBytes(e, req::kLogbook, {kFirst, 0});
+    ASSERT_EQ(line.size(), 62u) << c.what;
+    const auto frames = test::Frames(line);
+    ASSERT_EQ(frames.size(), 1u) << c.what;
+    ASSERT_EQ(frames[0].verdict, FrameReceiver::Verdict::kGood) << c.what;
+    const Bytes& p = frames[0].frame.payload;
+    const std::size_t l1 = p.at(7);
+    EXPECT_EQ(std::string(p.begin() + 8, p.begin() + 8 + static_cast<std::ptrdiff_t>(l1)), c.eventSent) << c.what;
+    EXPECT_EQ(p.at(8 + l1), c.infoLength) << c.what;
+    // The info text as far as the frame holds it, up to its length byte.
+    const std::size_t infoEnd = std::min(p.size(), 9 + l1 + p.at(8 + l1));
+    EXPECT_EQ(
+        std::string(p.begin() + 9 + static_cast<std::ptrdiff_t>(l1), p.begin() + static_cast<std::ptrdiff_t>(infoEnd)),
+        c.infoSent)
+        << c.what;
+  }
+  // The end of the logbook is not an entry: no payload.
+  Engine empty(WithLogbook({}));
+  EXPECT_EQ(AskBytes(empty, req::kLogbook, {kFirst, 0}).size(), 8u);
 }
 
 TEST(LogbookTest, FirstStartsAgainAndRepeatDoesNotMoveOn) {

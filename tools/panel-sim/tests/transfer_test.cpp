@@ -382,6 +382,40 @@ TEST_F(TransferTest, DownloadFaults) {
   }
 }
 
+TEST_F(TransferTest, HangUpOnADownloadAckTakesNothingMore) {
+  struct Case {
+    const char* name;
+    std::uint8_t hangsUpOn; // the request whose acknowledgement hangs up
+    Bytes acknowledgedBlock;
+  };
+  const Case cases[] = {
+      {"the start's acknowledgement", req::kDownloadStart, {}},
+      {"a block's acknowledgement", req::kDataBlock, {1, 0x42}},
+  };
+  for (const auto& c : cases) {
+    Engine panel(PanelWithImage(Pattern(250)));
+    panel.SetProgramCardsAfterDownload(false);
+    Bytes line = test::RequestBytes(req::kDownloadStart, {}, 0);
+    if (!c.acknowledgedBlock.empty()) {
+      Ask(panel, req::kDownloadStart, {}, 0);
+      Ask(panel, req::kDataBlock, c.acknowledgedBlock, 0);
+      line.clear();
+    }
+    panel.faults().Add(AnswersTo(Fault::kHangUp, c.hangsUpOn, 1));
+    // The rest of the download reaches the panel in the same read as the
+    // request the hang-up answers: none of it may count.
+    for (const Bytes& next :
+         {test::RequestBytes(req::kDataBlock, {1, 0x43}, 0), test::RequestBytes(req::kDownloadEnd, {}, 0)}) {
+      line.insert(line.end(), next.begin(), next.end());
+    }
+    panel.Receive(line, 0);
+    EXPECT_TRUE(Drain(panel).empty()) << c.name;
+    EXPECT_TRUE(panel.HungUp()) << c.name;
+    EXPECT_EQ(panel.state().image, Pattern(250)) << c.name;
+    EXPECT_EQ(panel.requests().back().code, c.hangsUpOn) << c.name;
+  }
+}
+
 TEST_F(TransferTest, DroppedAckMeansTheBlockWasTaken) {
   e.faults().Add(AnswersTo(Fault::kDrop, req::kDataBlock, 1));
   Ask(e, req::kDownloadStart, {}, 0);

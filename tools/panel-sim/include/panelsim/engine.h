@@ -58,6 +58,10 @@ inline constexpr std::uint8_t kCardProgress = 38;
 inline constexpr std::uint8_t kLogbookEntry = 82;
 } // namespace answer
 
+// Payload bytes of every logbook entry answer (82): the frame has a fixed
+// size, whatever the texts it carries.
+inline constexpr std::size_t kLogbookEntrySize = 54;
+
 inline constexpr std::size_t kMaxBlockData = 100; // data bytes in one block of a sound transfer
 // The most data bytes the panel puts into a block when told to: the length
 // byte and the data fill the largest answer payload a program can take.
@@ -227,7 +231,7 @@ private:
   std::vector<std::uint8_t> lastFrame_; // as the panel built it, before any line fault
   std::int64_t nowUs_ = 0;
   bool paceReception_ = false;
-  std::int64_t receptionFreeUs_ = 0;  // when the incoming line has carried what came so far
+  std::int64_t receptionFreeUs_ = 0; // when the incoming line has carried what came so far
   std::optional<std::int64_t> lineFreeUs_;
   std::uint8_t answeringCode_ = 0; // the request being answered, for the fault plan
   bool hangingUp_ = false;
