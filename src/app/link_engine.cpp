@@ -37,10 +37,7 @@ void LinkEngine::OnIdle() {
     // The adapter went away or the panel's end closed: no panel any more.
     // Supervision opens the line again on its period until it is back.
     port_.Close();
-    if (session_.connected()) {
-      session_.identification.technicianMode = false;
-      ShowStatusText({});
-    }
+    if (session_.connected()) PanelLost();
   }
   if (linkMode_ == kLinkCardProgramming) {
     PollCardProgramming();
@@ -81,9 +78,7 @@ void LinkEngine::SuperviseConnection() {
   if (now >= nextSupervisionMs_) {
     if (!port_.IsOpen()) port_.OpenQuietly(activePort_, activeBaud_);
     if (!replySeen_) {
-      // No answer since the last request: the panel is gone.
-      session_.identification.technicianMode = false;
-      ShowStatusText({});
+      PanelLost(); // no answer since the last request
     }
     if (ring.Count() == 0) {
       nextSupervisionMs_ = now + timing_.periodMs;
@@ -122,6 +117,11 @@ void LinkEngine::PanelIdentified(const PanelIdentification& identification) {
 }
 
 void LinkEngine::ForgetPanel() { ShowStatusText({}); }
+
+void LinkEngine::PanelLost() {
+  session_.identification.technicianMode = false;
+  ShowStatusText({});
+}
 
 void LinkEngine::ShowStatusText(std::string text) {
   session_.statusText = std::move(text);

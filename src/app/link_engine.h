@@ -127,6 +127,8 @@ private:
   // The window is going: its mode ends when it is the one served.
   void Leave(const ServiceWindow& window);
   void ShowStatusText(std::string text);
+  // The panel is gone: its text, and the technician mode with it.
+  void PanelLost();
   void Wake() {
     if (wake_) wake_();
   }
