@@ -101,6 +101,9 @@ public:
   void OnSilence();
   void OnReset();
   void OnTechnicianMode();
+  // "Wijzigen": the parameter sheet over the document. The document counts as
+  // modified afterwards when any of its configuration bytes changed.
+  void OnEditParameters();
   void OnCommunicationSettings();
   void OnAppAbout();
   void OnAppExit();

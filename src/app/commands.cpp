@@ -57,7 +57,7 @@ constexpr CommandRow kCommands[] = {
      [](CPc_kx700App& app) { app.OnAppExit(); }},
 
     {kCmdEditParameters, Parameters, 1, KX700_TRANSLATE_NOOP("kx700::CMainFrame", "Wijzigen"), nullptr, 31, Edit, false,
-     nullptr},
+     [](CPc_kx700App& app) { app.OnEditParameters(); }},
     {kCmdReceive, Parameters, 1, KX700_TRANSLATE_NOOP("kx700::CMainFrame", "Ontvangen"), nullptr, 32, Receive, false,
      [](CPc_kx700App& app) { app.OnReceiveParameters(); }},
     {kCmdSend, Parameters, 1, KX700_TRANSLATE_NOOP("kx700::CMainFrame", "Verzenden"), nullptr, 33, Send, false,

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "app/about.h"
+#include "editor/parameter_editor.h"
 #include "link/communication_settings.h"
 
 namespace kx700 {
@@ -19,6 +20,8 @@ public:
   virtual std::optional<CommunicationChoice> RunCommunicationSettings(int requestedPort, int requestedBaud) = 0;
   // The about box.
   virtual void RunAbout(const AboutTexts& texts) = 0;
+  // The parameter sheet over the editor's document, until OK or Cancel.
+  virtual void RunParameterSheet(ParameterEditor& editor) = 0;
 };
 
 } // namespace kx700

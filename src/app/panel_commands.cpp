@@ -6,6 +6,7 @@
 #include "common/message_box.h"
 #include "common/string_format.h"
 #include "common/text_tables.h"
+#include "editor/parameter_editor.h"
 
 namespace kx700 {
 namespace {
@@ -133,6 +134,13 @@ void CPc_kx700App::OnCommunicationSettings() {
   if (!choice) return;
   // The next idle step opens the port chosen, even the same one when it is closed.
   engine_.RequestPort(choice->port, choice->baud);
+}
+
+void CPc_kx700App::OnEditParameters() {
+  ParameterEditor editor(document_, seams_.messages);
+  seams_.dialogs.RunParameterSheet(editor);
+  if (editor.Finish()) controller_->SetModified(true);
+  if (frame_) frame_->DocumentChanged();
 }
 
 void CPc_kx700App::OnAppAbout() { seams_.dialogs.RunAbout(AboutTextsOf(session())); }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -26,12 +27,19 @@ public:
     return answer;
   }
   void RunAbout(const AboutTexts& texts) override { abouts.push_back(texts); }
+  void RunParameterSheet(ParameterEditor& editor) override {
+    ++parameterSheets;
+    if (parameterSheet) parameterSheet(editor);
+  }
 
   // What the next communication dialogs answer: a choice (OK) or nothing (Cancel).
   std::deque<std::optional<CommunicationChoice>> communication;
   // The port and rate each communication dialog was shown with.
   std::vector<CommunicationChoice> communicationShown;
   std::vector<AboutTexts> abouts;
+  // What the user does in the parameter sheet; nothing (a Cancel) by default.
+  std::function<void(ParameterEditor&)> parameterSheet;
+  int parameterSheets = 0;
 };
 
 } // namespace kx700::test

@@ -1,6 +1,7 @@
 #include "app/qt/qt_dialog_runner.h"
 
 #include "app/qt/about_dialog.h"
+#include "editor/qt/parameter_sheet.h"
 #include "link/qt/communication_settings_dialog.h"
 
 namespace kx700 {
@@ -14,6 +15,11 @@ std::optional<CommunicationChoice> QtDialogRunner::RunCommunicationSettings(int 
 void QtDialogRunner::RunAbout(const AboutTexts& texts) {
   CAboutDlg dialog(texts, parent_);
   dialog.exec();
+}
+
+void QtDialogRunner::RunParameterSheet(ParameterEditor& editor) {
+  CParameterSheet sheet(editor, parent_);
+  sheet.exec();
 }
 
 } // namespace kx700

@@ -16,6 +16,7 @@ public:
 
   std::optional<CommunicationChoice> RunCommunicationSettings(int requestedPort, int requestedBaud) override;
   void RunAbout(const AboutTexts& texts) override;
+  void RunParameterSheet(ParameterEditor& editor) override;
 
 private:
   SettingLookup settings_;

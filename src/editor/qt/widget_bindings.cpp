@@ -1,0 +1,134 @@
+#include "editor/qt/widget_bindings.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QSignalBlocker>
+
+#include "common/cp1252.h"
+#include "common/qt/qt_text.h"
+
+namespace kx700 {
+
+QValidator::State Cp1252Validator::validate(QString& input, int&) const {
+  input.replace(QChar(0x00EE), QLatin1Char('i'));
+  for (const uint cp : input.toUcs4()) {
+    if (!UnicodeToCp1252(cp) || cp < 0x20) return Invalid;
+  }
+  return Acceptable;
+}
+
+void MakeTextField(QLineEdit* edit, int maxChars) {
+  edit->setMaxLength(maxChars);
+  edit->setValidator(new Cp1252Validator(edit));
+}
+
+void WidgetBindings::Bind(ControlId id, QWidget* widget) { widgets_[id] = widget; }
+
+QWidget* WidgetBindings::widget(ControlId id) const {
+  const auto it = widgets_.find(id);
+  return it == widgets_.end() ? nullptr : it->second.data();
+}
+
+std::string WidgetBindings::Text(ControlId id) const {
+  QString text;
+  if (auto* edit = qobject_cast<QLineEdit*>(widget(id)))
+    text = edit->text();
+  else if (auto* label = qobject_cast<QLabel*>(widget(id)))
+    text = label->text();
+  // The edits take code page 1252 only; anything else is left out.
+  std::string out;
+  for (const uint cp : text.toUcs4()) {
+    if (const auto byte = UnicodeToCp1252(cp)) out.push_back(static_cast<char>(*byte));
+  }
+  return out;
+}
+
+void WidgetBindings::SetText(ControlId id, const std::string& text) {
+  const QString shown = ToQString(text);
+  if (auto* edit = qobject_cast<QLineEdit*>(widget(id))) {
+    const QSignalBlocker quiet(edit);
+    edit->setText(shown);
+  } else if (auto* label = qobject_cast<QLabel*>(widget(id))) {
+    label->setText(shown);
+  }
+}
+
+bool WidgetBindings::Checked(ControlId id) const {
+  const auto* button = qobject_cast<QAbstractButton*>(widget(id));
+  return button && button->isChecked();
+}
+
+void WidgetBindings::SetChecked(ControlId id, bool checked) {
+  if (auto* button = qobject_cast<QAbstractButton*>(widget(id))) {
+    const QSignalBlocker quiet(button);
+    button->setChecked(checked);
+  }
+}
+
+void WidgetBindings::SetItems(ControlId id, const std::vector<ChoiceItem>& items) {
+  if (auto* combo = qobject_cast<QComboBox*>(widget(id))) {
+    const QSignalBlocker quiet(combo);
+    combo->clear();
+    for (const ChoiceItem& item : items) combo->addItem(ToQString(item.text), item.data);
+    combo->setCurrentIndex(-1);
+  } else if (auto* list = qobject_cast<QListWidget*>(widget(id))) {
+    const QSignalBlocker quiet(list);
+    list->clear();
+    for (const ChoiceItem& item : items) {
+      auto* row = new QListWidgetItem(ToQString(item.text), list);
+      row->setData(Qt::UserRole, item.data);
+    }
+    list->setCurrentRow(-1);
+  }
+}
+
+int WidgetBindings::Selection(ControlId id) const {
+  if (const auto* combo = qobject_cast<QComboBox*>(widget(id))) return combo->currentIndex();
+  if (const auto* list = qobject_cast<QListWidget*>(widget(id))) {
+    const QListWidgetItem* item = list->currentItem();
+    return item && item->isSelected() ? list->row(item) : -1;
+  }
+  return -1;
+}
+
+void WidgetBindings::SetSelection(ControlId id, int index) {
+  if (auto* combo = qobject_cast<QComboBox*>(widget(id))) {
+    const QSignalBlocker quiet(combo);
+    combo->setCurrentIndex(index >= 0 && index < combo->count() ? index : -1);
+  } else if (auto* list = qobject_cast<QListWidget*>(widget(id))) {
+    const QSignalBlocker quiet(list);
+    list->setCurrentRow(index >= 0 && index < list->count() ? index : -1);
+  }
+}
+
+bool WidgetBindings::IsEnabled(ControlId id) const {
+  const QWidget* w = widget(id);
+  return w && w->isEnabled();
+}
+
+void WidgetBindings::SetEnabled(ControlId id, bool enabled) {
+  if (QWidget* w = widget(id)) w->setEnabled(enabled);
+}
+
+void WidgetBindings::Focus(ControlId id) {
+  QWidget* w = widget(id);
+  if (!w) return;
+  w->setFocus(Qt::OtherFocusReason);
+  if (auto* edit = qobject_cast<QLineEdit*>(w)) edit->selectAll();
+}
+
+void WidgetBindings::ShowExchangeFault(const ExchangeFault& fault) {
+  const QString text = QCoreApplication::translate("kx700::Exchange", fault.Source())
+                           .replace(QStringLiteral("%1"), QString::fromStdString(fault.low))
+                           .replace(QStringLiteral("%2"), QString::fromStdString(fault.high));
+  QMessageBox box(QMessageBox::Warning, QCoreApplication::translate("kx700::CMainFrame", "KX700 - configuratie"), text,
+                  QMessageBox::Ok, owner_ ? owner_->window() : nullptr);
+  box.exec();
+}
+
+} // namespace kx700

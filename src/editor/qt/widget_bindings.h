@@ -1,0 +1,83 @@
+#pragma once
+
+#include <QPointer>
+#include <QValidator>
+#include <QWidget>
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "editor/exchange.h"
+#include "editor/page_view.h"
+
+class QLineEdit;
+
+namespace kx700 {
+
+// Refuses characters that code page 1252 cannot carry, and types 'î' as 'i':
+// the configuration file has no room for that one byte.
+class Cp1252Validator final : public QValidator {
+public:
+  using QValidator::QValidator;
+  State validate(QString& input, int& pos) const override;
+};
+
+// An edit for a text field of a record: code page 1252 only, at most
+// `maxChars` characters.
+void MakeTextField(QLineEdit* edit, int maxChars);
+
+// The widgets of a page or a small dialog by control id, moved to and from
+// the values the page logic works with. Edits and labels carry texts, check
+// boxes their state, combo boxes and list widgets their items. Changes made
+// here never emit the widgets' signals, so only the user's actions reach the
+// page's handlers.
+class WidgetBindings {
+public:
+  explicit WidgetBindings(QWidget* owner) : owner_(owner) {}
+
+  void Bind(ControlId id, QWidget* widget);
+  QWidget* widget(ControlId id) const;
+
+  std::string Text(ControlId id) const;
+  void SetText(ControlId id, const std::string& text);
+  bool Checked(ControlId id) const;
+  void SetChecked(ControlId id, bool checked);
+  void SetItems(ControlId id, const std::vector<ChoiceItem>& items);
+  int Selection(ControlId id) const;
+  void SetSelection(ControlId id, int index);
+  bool IsEnabled(ControlId id) const;
+  void SetEnabled(ControlId id, bool enabled);
+  void Focus(ControlId id);
+  void ShowExchangeFault(const ExchangeFault& fault);
+  QWidget* owner() const { return owner_; }
+
+private:
+  QWidget* owner_;
+  std::map<ControlId, QPointer<QWidget>> widgets_;
+};
+
+// A page view interface served by bindings.
+template <class View>
+class BoundView : public View {
+public:
+  explicit BoundView(QWidget* owner) : bindings_(owner) {}
+
+  std::string Text(ControlId id) const override { return bindings_.Text(id); }
+  void SetText(ControlId id, const std::string& text) override { bindings_.SetText(id, text); }
+  bool Checked(ControlId id) const override { return bindings_.Checked(id); }
+  void SetChecked(ControlId id, bool checked) override { bindings_.SetChecked(id, checked); }
+  void SetItems(ControlId id, const std::vector<ChoiceItem>& items) override { bindings_.SetItems(id, items); }
+  int Selection(ControlId id) const override { return bindings_.Selection(id); }
+  void SetSelection(ControlId id, int index) override { bindings_.SetSelection(id, index); }
+  bool IsEnabled(ControlId id) const override { return bindings_.IsEnabled(id); }
+  void SetEnabled(ControlId id, bool enabled) override { bindings_.SetEnabled(id, enabled); }
+  void Focus(ControlId id) override { bindings_.Focus(id); }
+  void ShowExchangeFault(const ExchangeFault& fault) override { bindings_.ShowExchangeFault(fault); }
+  MessageOwner Owner() const override { return MessageOwner{bindings_.owner()}; }
+
+protected:
+  WidgetBindings bindings_;
+};
+
+} // namespace kx700
