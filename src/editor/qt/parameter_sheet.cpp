@@ -40,17 +40,22 @@ void SheetTabBar::keyPressEvent(QKeyEvent* event) {
 // The wheel would change tabs behind the page's back.
 void SheetTabBar::wheelEvent(QWheelEvent* event) { event->ignore(); }
 
-bool HasEditorPage(EditorPageKind kind) { return kind == EditorPageKind::Loops; }
-
-EditorPageWidget* MakeEditorPage(EditorPageKind kind, ParameterEditor& editor, QWidget* parent) {
-  switch (kind) {
-    case EditorPageKind::Loops: return new Czone(editor, parent);
-    default: return nullptr;
-  }
+EditorPageFactory ProgramEditorPages() {
+  return {[](EditorPageKind kind) { return kind == EditorPageKind::Loops; },
+          [](EditorPageKind kind, ParameterEditor& editor, QWidget* parent) -> EditorPageWidget* {
+            switch (kind) {
+              case EditorPageKind::Loops: return new Czone(editor, parent);
+              default: return nullptr;
+            }
+          }};
 }
 
-CParameterSheet::CParameterSheet(ParameterEditor& editor, QWidget* parent)
-    : QDialog(parent), editor_(editor), tabs_(new SheetTabBar(this)), stack_(new QStackedWidget(this)) {
+CParameterSheet::CParameterSheet(ParameterEditor& editor, QWidget* parent, EditorPageFactory pages)
+    : QDialog(parent),
+      editor_(editor),
+      factory_(std::move(pages)),
+      tabs_(new SheetTabBar(this)),
+      stack_(new QStackedWidget(this)) {
   setObjectName(QStringLiteral("parameterSheet"));
   setWindowTitle(ToQString(editor.caption()));
   tabs_->setDrawBase(false);
@@ -58,7 +63,7 @@ CParameterSheet::CParameterSheet(ParameterEditor& editor, QWidget* parent)
   tabs_->setAccessibleName(tr("Pagina's"));
   const auto& kinds = editor.pages();
   for (std::size_t i = 0; i < kinds.size(); ++i) {
-    if (!HasEditorPage(kinds[i])) continue;
+    if (!factory_.has(kinds[i])) continue;
     tabs_->addTab(tr(EditorPageTitle(kinds[i])));
     editorIndex_.push_back(i);
     pages_.push_back(nullptr);
@@ -105,7 +110,7 @@ bool CParameterSheet::RequestTab(int tab) {
   const auto build = [this, tab]() -> EditorPage& {
     EditorPageWidget*& page = pages_[static_cast<std::size_t>(tab)];
     if (!page) {
-      page = MakeEditorPage(editor_.pages()[editorIndex_[static_cast<std::size_t>(tab)]], editor_, stack_);
+      page = factory_.make(editor_.pages()[editorIndex_[static_cast<std::size_t>(tab)]], editor_, stack_);
       stack_->addWidget(page);
     }
     return page->logic();

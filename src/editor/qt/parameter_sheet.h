@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QTabBar>
 
+#include <functional>
 #include <vector>
 
 #include "editor/parameter_editor.h"
@@ -30,9 +31,13 @@ protected:
   void wheelEvent(QWheelEvent* event) override;
 };
 
-// The page widget of a kind, or nullptr for a page this build has not got.
-EditorPageWidget* MakeEditorPage(EditorPageKind kind, ParameterEditor& editor, QWidget* parent);
-bool HasEditorPage(EditorPageKind kind);
+// Which pages the sheet can show, and how each is built.
+struct EditorPageFactory {
+  std::function<bool(EditorPageKind)> has;
+  std::function<EditorPageWidget*(EditorPageKind, ParameterEditor&, QWidget* parent)> make;
+};
+// The program's pages.
+EditorPageFactory ProgramEditorPages();
 
 // "Parameters": the editor's pages on tabs, with OK and Cancel. A page is
 // built when it is first shown; every way of changing pages, and OK, first
@@ -41,7 +46,7 @@ class CParameterSheet final : public QDialog {
   Q_OBJECT
 
 public:
-  CParameterSheet(ParameterEditor& editor, QWidget* parent = nullptr);
+  CParameterSheet(ParameterEditor& editor, QWidget* parent = nullptr, EditorPageFactory pages = ProgramEditorPages());
 
   // Shows the page on tab `index`; false when the shown page stays.
   bool RequestTab(int index);
@@ -58,6 +63,7 @@ private:
   int TabOfEditorPage(std::size_t editorIndex) const;
 
   ParameterEditor& editor_;
+  EditorPageFactory factory_;
   SheetTabBar* tabs_;
   QStackedWidget* stack_;
   std::vector<std::size_t> editorIndex_; // of each tab
