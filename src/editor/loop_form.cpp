@@ -198,7 +198,8 @@ LoopControlStates LoopControlRules(bool hasCurrent, bool active, int kind, bool 
         states.upperLabel = LevelRowLabel::MultipleAlarm;
         states.lowerLabel = LevelRowLabel::Alarm;
       }
-      set({kLowerText, kLowerLabel, kLowerLevel}, !zener);
+      // Without a loop nothing can be edited, whatever the kind last shown.
+      set({kLowerText, kLowerLabel, kLowerLevel}, hasCurrent && !zener);
       break;
     default:
       set({kZener}, a);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -169,6 +170,58 @@ TEST(LoopPageWidget, DetectorKindDialogTakesEnterAndEscape) {
   });
   QTest::mouseClick(add, Qt::LeftButton);
   EXPECT_EQ(list->count(), 3);
+}
+
+// Every input says what it is to a screen reader, and Tab visits them in the
+// order they are laid out: the loop, its levels, evacuation, composition,
+// then the navigation.
+TEST(LoopPageWidget, InputsHaveNamesAndTabFollowsTheLayout) {
+  SheetFixture f;
+  CParameterSheet sheet(f.editor);
+  sheet.show();
+  Czone* page = LoopsOf(sheet);
+  const std::vector<ControlId> order = {kActive,
+                                        kName,
+                                        kDetectionKind,
+                                        kZener,
+                                        kUpperText,
+                                        kUpperLevel,
+                                        kLowerText,
+                                        kLowerLevel,
+                                        kFaultText,
+                                        kFaultLevel,
+                                        kShortLevel,
+                                        kWarningEvacuation,
+                                        kDelayedEvacuation,
+                                        kInterventionTime,
+                                        kDependency,
+                                        kLoopControl,
+                                        kComposition,
+                                        kAddComposition,
+                                        kRemoveComposition};
+  std::vector<QWidget*> expected;
+  for (ControlId id : order) expected.push_back(page->control(id));
+  for (ControlId id : {nav_ids::kPreviousFast, nav_ids::kPrevious, nav_ids::kAdd, nav_ids::kChooseNumber,
+                       nav_ids::kDelete, nav_ids::kNext, nav_ids::kNextFast})
+    expected.push_back(page->navigationButton(id));
+
+  std::vector<QWidget*> chain;
+  QWidget* w = expected.front();
+  do {
+    if (w->isAncestorOf(page) || !page->isAncestorOf(w)) break;
+    if (w->focusPolicy() & Qt::TabFocus) chain.push_back(w);
+    w = w->nextInFocusChain();
+  } while (w != expected.front());
+  EXPECT_EQ(chain, expected);
+
+  for (QWidget* input : expected) {
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(input);
+    ASSERT_NE(accessible, nullptr);
+    EXPECT_FALSE(accessible->text(QAccessible::Name).isEmpty()) << input->metaObject()->className();
+  }
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(page->control(kName))->text(QAccessible::Name), "Naam");
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(page->control(kLowerLevel))->text(QAccessible::Name),
+            "Vooralarm - Niveau (V)");
 }
 
 } // namespace
