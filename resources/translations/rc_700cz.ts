@@ -116,10 +116,48 @@
     </message>
 </context>
 <context>
+    <name>kx700::CParameterSheet</name>
+    <message>
+        <source>Acties</source>
+        <translation>Akce</translation>
+    </message>
+    <message>
+        <source>Sturingen</source>
+        <translation>Ovládání</translation>
+    </message>
+    <message>
+        <source>Algemeen</source>
+        <translation>Obecné</translation>
+    </message>
+    <message>
+        <source>Lus</source>
+        <translation>Smyčka</translation>
+    </message>
+    <message>
+        <source>Dossier</source>
+        <translation>Dokumentace</translation>
+    </message>
+    <message>
+        <source>Pagina&apos;s</source>
+        <translation>Stránky</translation>
+    </message>
+</context>
+<context>
     <name>kx700::CStatusBarWithProgress</name>
     <message>
         <source>Technicus mode: 000</source>
         <translation>Režim technika: 000</translation>
+    </message>
+</context>
+<context>
+    <name>kx700::Cadd_zone</name>
+    <message>
+        <source>Toevoegen lus</source>
+        <translation>Přidat smyčku</translation>
+    </message>
+    <message>
+        <source>&amp;Nummer</source>
+        <translation>Čí&amp;slo</translation>
     </message>
 </context>
 <context>
@@ -147,6 +185,185 @@
     <message>
         <source>Annuleren</source>
         <translation>Zrušit</translation>
+    </message>
+</context>
+<context>
+    <name>kx700::Csel_det_kind</name>
+    <message>
+        <source>Detectorsoort</source>
+        <translation>Typ hlásiče</translation>
+    </message>
+    <message>
+        <source>&amp;Soort</source>
+        <translation>&amp;Typ</translation>
+    </message>
+    <message>
+        <source>&amp;Aantal</source>
+        <translation>&amp;Počet</translation>
+    </message>
+</context>
+<context>
+    <name>kx700::Czone</name>
+    <message>
+        <source>Nummer</source>
+        <translation>Číslo</translation>
+    </message>
+    <message>
+        <source>Actief</source>
+        <translation>Aktivní</translation>
+    </message>
+    <message>
+        <source>&amp;Zenerbarrier</source>
+        <translation>Zenerova &amp;bariéra</translation>
+    </message>
+    <message>
+        <source>Niveaus</source>
+        <translation>Úrovně</translation>
+    </message>
+    <message>
+        <source>Waarschuwing - evacuatie</source>
+        <translation>Varování - evakuace</translation>
+    </message>
+    <message>
+        <source>Vertraagde evac. toegestaan</source>
+        <translation>Zpožděná evakuace povolena</translation>
+    </message>
+    <message>
+        <source>&amp;Interventietijd</source>
+        <translation>Doba zá&amp;sahu</translation>
+    </message>
+    <message>
+        <source>Samenstelling</source>
+        <translation>Složení</translation>
+    </message>
+    <message>
+        <source>Detectorsoort toevoegen of wijzigen</source>
+        <translation>Přidat nebo změnit typ hlásiče</translation>
+    </message>
+    <message>
+        <source>Detectorsoort verwijderen</source>
+        <translation>Odstranit typ hlásiče</translation>
+    </message>
+    <message>
+        <source>&amp;Naam</source>
+        <translation>&amp;Název</translation>
+    </message>
+    <message>
+        <source>&amp;Detectie</source>
+        <translation>&amp;Detekce</translation>
+    </message>
+    <message>
+        <source>Melding</source>
+        <translation>Hlášení</translation>
+    </message>
+    <message>
+        <source>Niveau (V)</source>
+        <translation>Úroveň (V)</translation>
+    </message>
+    <message>
+        <source>Fout</source>
+        <translation>Porucha</translation>
+    </message>
+    <message>
+        <source>Kortsluiting</source>
+        <translation>Zkrat</translation>
+    </message>
+    <message>
+        <source>Fout - Melding</source>
+        <translation>Porucha - Hlášení</translation>
+    </message>
+    <message>
+        <source>Fout - Niveau (V)</source>
+        <translation>Porucha - Úroveň (V)</translation>
+    </message>
+    <message>
+        <source>&amp;Lusafhankelijkheid</source>
+        <translation>Zá&amp;vislost smyčky</translation>
+    </message>
+    <message>
+        <source>Lus&amp;sturing</source>
+        <translation>Ovládání s&amp;myčky</translation>
+    </message>
+    <message>
+        <source>Meerv. alarm</source>
+        <translation>Vícenásobný poplach</translation>
+    </message>
+    <message>
+        <source>Vooralarm</source>
+        <translation>Předpoplach</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation>Poplach</translation>
+    </message>
+    <message>
+        <source>%1 - Melding</source>
+        <translation>%1 - Hlášení</translation>
+    </message>
+    <message>
+        <source>%1 - Niveau (V)</source>
+        <translation>%1 - Úroveň (V)</translation>
+    </message>
+</context>
+<context>
+    <name>kx700::Exchange</name>
+    <message>
+        <source>Geef een geheel getal tussen %1 en %2 in.</source>
+        <translation>Zadejte celé číslo od %1 do %2.</translation>
+    </message>
+    <message>
+        <source>Geef een getal tussen %1 en %2 in.</source>
+        <translation>Zadejte číslo od %1 do %2.</translation>
+    </message>
+    <message>
+        <source>Geef een geheel getal in.</source>
+        <translation>Zadejte celé číslo.</translation>
+    </message>
+    <message>
+        <source>Geef een getal in.</source>
+        <translation>Zadejte číslo.</translation>
+    </message>
+    <message>
+        <source>Geef maximaal %1 tekens in.</source>
+        <translation>Maximální počet znaků je %1.</translation>
+    </message>
+</context>
+<context>
+    <name>kx700::NavigationBar</name>
+    <message>
+        <source>Snel terug</source>
+        <translation>Rychle zpět</translation>
+    </message>
+    <message>
+        <source>Vorige</source>
+        <translation>Předchozí</translation>
+    </message>
+    <message>
+        <source>Toevoegen</source>
+        <translation>Přidat</translation>
+    </message>
+    <message>
+        <source>Nummer kiezen</source>
+        <translation>Vybrat číslo</translation>
+    </message>
+    <message>
+        <source>Verwijderen</source>
+        <translation>Odstranit</translation>
+    </message>
+    <message>
+        <source>Volgende</source>
+        <translation>Další</translation>
+    </message>
+    <message>
+        <source>Snel verder</source>
+        <translation>Rychle vpřed</translation>
+    </message>
+</context>
+<context>
+    <name>kx700::NumberDialog</name>
+    <message>
+        <source>Toevoegen</source>
+        <translation>Přidat</translation>
     </message>
 </context>
 <context>

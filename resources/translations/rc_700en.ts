@@ -116,10 +116,48 @@
     </message>
 </context>
 <context>
+    <name>kx700::CParameterSheet</name>
+    <message>
+        <source>Acties</source>
+        <translation>Actions</translation>
+    </message>
+    <message>
+        <source>Sturingen</source>
+        <translation>Controls</translation>
+    </message>
+    <message>
+        <source>Algemeen</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>Lus</source>
+        <translation>Zone</translation>
+    </message>
+    <message>
+        <source>Dossier</source>
+        <translation>Dossier</translation>
+    </message>
+    <message>
+        <source>Pagina&apos;s</source>
+        <translation>Pages</translation>
+    </message>
+</context>
+<context>
     <name>kx700::CStatusBarWithProgress</name>
     <message>
         <source>Technicus mode: 000</source>
         <translation>Technician mode: 000</translation>
+    </message>
+</context>
+<context>
+    <name>kx700::Cadd_zone</name>
+    <message>
+        <source>Toevoegen lus</source>
+        <translation>Add zone</translation>
+    </message>
+    <message>
+        <source>&amp;Nummer</source>
+        <translation>&amp;Number</translation>
     </message>
 </context>
 <context>
@@ -147,6 +185,185 @@
     <message>
         <source>Annuleren</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>kx700::Csel_det_kind</name>
+    <message>
+        <source>Detectorsoort</source>
+        <translation>Detector type</translation>
+    </message>
+    <message>
+        <source>&amp;Soort</source>
+        <translation>&amp;Type</translation>
+    </message>
+    <message>
+        <source>&amp;Aantal</source>
+        <translation>&amp;Quantity</translation>
+    </message>
+</context>
+<context>
+    <name>kx700::Czone</name>
+    <message>
+        <source>Nummer</source>
+        <translation>Number</translation>
+    </message>
+    <message>
+        <source>Actief</source>
+        <translation>Active</translation>
+    </message>
+    <message>
+        <source>&amp;Zenerbarrier</source>
+        <translation>&amp;Zener barrier</translation>
+    </message>
+    <message>
+        <source>Niveaus</source>
+        <translation>Levels</translation>
+    </message>
+    <message>
+        <source>Waarschuwing - evacuatie</source>
+        <translation>Warning - evacuation</translation>
+    </message>
+    <message>
+        <source>Vertraagde evac. toegestaan</source>
+        <translation>Delayed evacuation allowed</translation>
+    </message>
+    <message>
+        <source>&amp;Interventietijd</source>
+        <translation>&amp;Intervention time</translation>
+    </message>
+    <message>
+        <source>Samenstelling</source>
+        <translation>Composition</translation>
+    </message>
+    <message>
+        <source>Detectorsoort toevoegen of wijzigen</source>
+        <translation>Add or change detector type</translation>
+    </message>
+    <message>
+        <source>Detectorsoort verwijderen</source>
+        <translation>Delete detector type</translation>
+    </message>
+    <message>
+        <source>&amp;Naam</source>
+        <translation>&amp;Name</translation>
+    </message>
+    <message>
+        <source>&amp;Detectie</source>
+        <translation>&amp;Detection</translation>
+    </message>
+    <message>
+        <source>Melding</source>
+        <translation>Message</translation>
+    </message>
+    <message>
+        <source>Niveau (V)</source>
+        <translation>Level (V)</translation>
+    </message>
+    <message>
+        <source>Fout</source>
+        <translation>Fault</translation>
+    </message>
+    <message>
+        <source>Kortsluiting</source>
+        <translation>Short circuit</translation>
+    </message>
+    <message>
+        <source>Fout - Melding</source>
+        <translation>Fault - Message</translation>
+    </message>
+    <message>
+        <source>Fout - Niveau (V)</source>
+        <translation>Fault - Level (V)</translation>
+    </message>
+    <message>
+        <source>&amp;Lusafhankelijkheid</source>
+        <translation>Zone de&amp;pendency</translation>
+    </message>
+    <message>
+        <source>Lus&amp;sturing</source>
+        <translation>Zone con&amp;trol</translation>
+    </message>
+    <message>
+        <source>Meerv. alarm</source>
+        <translation>Multiple alarm</translation>
+    </message>
+    <message>
+        <source>Vooralarm</source>
+        <translation>Pre-alarm</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation>Alarm</translation>
+    </message>
+    <message>
+        <source>%1 - Melding</source>
+        <translation>%1 - Message</translation>
+    </message>
+    <message>
+        <source>%1 - Niveau (V)</source>
+        <translation>%1 - Level (V)</translation>
+    </message>
+</context>
+<context>
+    <name>kx700::Exchange</name>
+    <message>
+        <source>Geef een geheel getal tussen %1 en %2 in.</source>
+        <translation>Enter an integer between %1 and %2.</translation>
+    </message>
+    <message>
+        <source>Geef een getal tussen %1 en %2 in.</source>
+        <translation>Enter a number between %1 and %2.</translation>
+    </message>
+    <message>
+        <source>Geef een geheel getal in.</source>
+        <translation>Enter an integer.</translation>
+    </message>
+    <message>
+        <source>Geef een getal in.</source>
+        <translation>Enter a number.</translation>
+    </message>
+    <message>
+        <source>Geef maximaal %1 tekens in.</source>
+        <translation>Enter no more than %1 characters.</translation>
+    </message>
+</context>
+<context>
+    <name>kx700::NavigationBar</name>
+    <message>
+        <source>Snel terug</source>
+        <translation>Fast backward</translation>
+    </message>
+    <message>
+        <source>Vorige</source>
+        <translation>Previous</translation>
+    </message>
+    <message>
+        <source>Toevoegen</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Nummer kiezen</source>
+        <translation>Choose number</translation>
+    </message>
+    <message>
+        <source>Verwijderen</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Volgende</source>
+        <translation>Next</translation>
+    </message>
+    <message>
+        <source>Snel verder</source>
+        <translation>Fast forward</translation>
+    </message>
+</context>
+<context>
+    <name>kx700::NumberDialog</name>
+    <message>
+        <source>Toevoegen</source>
+        <translation>Add</translation>
     </message>
 </context>
 <context>

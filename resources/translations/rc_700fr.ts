@@ -116,10 +116,48 @@
     </message>
 </context>
 <context>
+    <name>kx700::CParameterSheet</name>
+    <message>
+        <source>Acties</source>
+        <translation>Actions</translation>
+    </message>
+    <message>
+        <source>Sturingen</source>
+        <translation>Asservissements</translation>
+    </message>
+    <message>
+        <source>Algemeen</source>
+        <translation>Général</translation>
+    </message>
+    <message>
+        <source>Lus</source>
+        <translation>Boucle</translation>
+    </message>
+    <message>
+        <source>Dossier</source>
+        <translation>Dossier</translation>
+    </message>
+    <message>
+        <source>Pagina&apos;s</source>
+        <translation>Pages</translation>
+    </message>
+</context>
+<context>
     <name>kx700::CStatusBarWithProgress</name>
     <message>
         <source>Technicus mode: 000</source>
         <translation>Mode technicien: 000</translation>
+    </message>
+</context>
+<context>
+    <name>kx700::Cadd_zone</name>
+    <message>
+        <source>Toevoegen lus</source>
+        <translation>Ajouter une boucle</translation>
+    </message>
+    <message>
+        <source>&amp;Nummer</source>
+        <translation>&amp;Numéro</translation>
     </message>
 </context>
 <context>
@@ -147,6 +185,185 @@
     <message>
         <source>Annuleren</source>
         <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>kx700::Csel_det_kind</name>
+    <message>
+        <source>Detectorsoort</source>
+        <translation>Type de détecteur</translation>
+    </message>
+    <message>
+        <source>&amp;Soort</source>
+        <translation>&amp;Type</translation>
+    </message>
+    <message>
+        <source>&amp;Aantal</source>
+        <translation>&amp;Nombre</translation>
+    </message>
+</context>
+<context>
+    <name>kx700::Czone</name>
+    <message>
+        <source>Nummer</source>
+        <translation>Numéro</translation>
+    </message>
+    <message>
+        <source>Actief</source>
+        <translation>Actif</translation>
+    </message>
+    <message>
+        <source>&amp;Zenerbarrier</source>
+        <translation>Barrière &amp;zener</translation>
+    </message>
+    <message>
+        <source>Niveaus</source>
+        <translation>Niveaux</translation>
+    </message>
+    <message>
+        <source>Waarschuwing - evacuatie</source>
+        <translation>Alerte - alarme</translation>
+    </message>
+    <message>
+        <source>Vertraagde evac. toegestaan</source>
+        <translation>Alarme temporisée autorisée</translation>
+    </message>
+    <message>
+        <source>&amp;Interventietijd</source>
+        <translation>Temps d&apos;&amp;intervention</translation>
+    </message>
+    <message>
+        <source>Samenstelling</source>
+        <translation>Composition</translation>
+    </message>
+    <message>
+        <source>Detectorsoort toevoegen of wijzigen</source>
+        <translation>Ajouter ou modifier un type de détecteur</translation>
+    </message>
+    <message>
+        <source>Detectorsoort verwijderen</source>
+        <translation>Supprimer le type de détecteur</translation>
+    </message>
+    <message>
+        <source>&amp;Naam</source>
+        <translation>&amp;Nom</translation>
+    </message>
+    <message>
+        <source>&amp;Detectie</source>
+        <translation>&amp;Détection</translation>
+    </message>
+    <message>
+        <source>Melding</source>
+        <translation>Message</translation>
+    </message>
+    <message>
+        <source>Niveau (V)</source>
+        <translation>Niveau (V)</translation>
+    </message>
+    <message>
+        <source>Fout</source>
+        <translation>Défaut</translation>
+    </message>
+    <message>
+        <source>Kortsluiting</source>
+        <translation>Court-circuit</translation>
+    </message>
+    <message>
+        <source>Fout - Melding</source>
+        <translation>Défaut - Message</translation>
+    </message>
+    <message>
+        <source>Fout - Niveau (V)</source>
+        <translation>Défaut - Niveau (V)</translation>
+    </message>
+    <message>
+        <source>&amp;Lusafhankelijkheid</source>
+        <translation>Dé&amp;pendance de boucle</translation>
+    </message>
+    <message>
+        <source>Lus&amp;sturing</source>
+        <translation>Asservissement de &amp;boucle</translation>
+    </message>
+    <message>
+        <source>Meerv. alarm</source>
+        <translation>Alarme multiple</translation>
+    </message>
+    <message>
+        <source>Vooralarm</source>
+        <translation>Pré-alarme</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation>Feu</translation>
+    </message>
+    <message>
+        <source>%1 - Melding</source>
+        <translation>%1 - Message</translation>
+    </message>
+    <message>
+        <source>%1 - Niveau (V)</source>
+        <translation>%1 - Niveau (V)</translation>
+    </message>
+</context>
+<context>
+    <name>kx700::Exchange</name>
+    <message>
+        <source>Geef een geheel getal tussen %1 en %2 in.</source>
+        <translation>Entrez un nombre entier entre %1 et %2.</translation>
+    </message>
+    <message>
+        <source>Geef een getal tussen %1 en %2 in.</source>
+        <translation>Entrez un nombre entre %1 et %2.</translation>
+    </message>
+    <message>
+        <source>Geef een geheel getal in.</source>
+        <translation>Entrez un nombre entier.</translation>
+    </message>
+    <message>
+        <source>Geef een getal in.</source>
+        <translation>Entrez un nombre.</translation>
+    </message>
+    <message>
+        <source>Geef maximaal %1 tekens in.</source>
+        <translation>Entrez au maximum %1 caractères.</translation>
+    </message>
+</context>
+<context>
+    <name>kx700::NavigationBar</name>
+    <message>
+        <source>Snel terug</source>
+        <translation>Retour rapide</translation>
+    </message>
+    <message>
+        <source>Vorige</source>
+        <translation>Précédent</translation>
+    </message>
+    <message>
+        <source>Toevoegen</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Nummer kiezen</source>
+        <translation>Choisir le numéro</translation>
+    </message>
+    <message>
+        <source>Verwijderen</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Volgende</source>
+        <translation>Suivant</translation>
+    </message>
+    <message>
+        <source>Snel verder</source>
+        <translation>Avance rapide</translation>
+    </message>
+</context>
+<context>
+    <name>kx700::NumberDialog</name>
+    <message>
+        <source>Toevoegen</source>
+        <translation>Ajouter</translation>
     </message>
 </context>
 <context>
