@@ -11,6 +11,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
+#include <QTranslator>
 
 #include <cstdlib>
 
@@ -222,6 +223,39 @@ TEST(LoopPageWidget, InputsHaveNamesAndTabFollowsTheLayout) {
   EXPECT_EQ(QAccessible::queryAccessibleInterface(page->control(kName))->text(QAccessible::Name), "Naam");
   EXPECT_EQ(QAccessible::queryAccessibleInterface(page->control(kLowerLevel))->text(QAccessible::Name),
             "Vooralarm - Niveau (V)");
+}
+
+// In every language every label and box shows its whole text (the sheet
+// grows to its page). A screenshot of each is kept when asked for.
+TEST(LoopPageWidget, NoTextIsClippedInAnyLanguage) {
+  for (const char* language : {"", "rc_700fr", "rc_700en", "rc_700cz"}) {
+    SCOPED_TRACE(language);
+    QTranslator translator;
+    if (*language) {
+      ASSERT_TRUE(translator.load(QString::fromLatin1(language), QCoreApplication::applicationDirPath()));
+      QCoreApplication::installTranslator(&translator);
+    }
+    SheetFixture f;
+    CParameterSheet sheet(f.editor);
+    sheet.show();
+    QApplication::processEvents();
+    for (QWidget* w : LoopsOf(sheet)->findChildren<QWidget*>()) {
+      if (!w->isVisible()) continue;
+      // A push button is wide enough when its text fits; its style may ask
+      // for more.
+      if (auto* button = qobject_cast<QPushButton*>(w)) {
+        EXPECT_GE(button->width(), button->fontMetrics().horizontalAdvance(button->text()) + 6)
+            << button->text().toStdString();
+      } else if (auto* label = qobject_cast<QLabel*>(w)) {
+        EXPECT_GE(label->width(), label->minimumSizeHint().width()) << label->text().toStdString();
+      } else if (auto* box = qobject_cast<QCheckBox*>(w)) {
+        EXPECT_GE(box->width(), box->minimumSizeHint().width()) << box->text().toStdString();
+      }
+    }
+    Screenshot(sheet,
+               (std::string("loop_page") + (*language ? "_" : "") + (language + (*language ? 6 : 0)) + ".png").c_str());
+    if (*language) QCoreApplication::removeTranslator(&translator);
+  }
 }
 
 } // namespace
