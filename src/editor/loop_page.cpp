@@ -116,8 +116,11 @@ bool LoopPage::SaveRecord() {
     ReportExchangeFault(view_, *read.fault());
     return false;
   }
+  // A loop shown and left as it was keeps its bytes (its checksum too), so
+  // looking through the loops changes nothing.
+  const bool changed = !(LoadLoop(*loop) == next);
   form_ = std::move(next);
-  StoreLoop(form_, *loop);
+  if (changed) StoreLoop(form_, *loop);
   return true;
 }
 
