@@ -44,16 +44,6 @@ std::vector<ChoiceItem> LoopControlItems(const std::list<ControlRecord>& control
   return items;
 }
 
-int IndexOfData(const std::vector<ChoiceItem>& items, int data) {
-  const auto it =
-      std::find_if(items.begin(), items.end(), [data](const ChoiceItem& item) { return item.data == data; });
-  return it == items.end() ? -1 : static_cast<int>(it - items.begin());
-}
-
-int DataAt(const std::vector<ChoiceItem>& items, int index) {
-  return index >= 0 && index < static_cast<int>(items.size()) ? items[static_cast<std::size_t>(index)].data : 0;
-}
-
 LoopPage::LoopPage(ParameterEditor& editor, LoopPageView& view)
     : RecordPage(
           editor, view, editor.document().loops, kLoopNavigation, [](const LoopRecord& loop) { return loop.Number(); },

@@ -63,10 +63,6 @@ std::vector<ChoiceItem> DetectionKindItems();
 // The items of the loop control combo: "Geen", then the loop controls with a
 // usable name, as "%d %s".
 std::vector<ChoiceItem> LoopControlItems(const std::list<ControlRecord>& controls);
-// The index of the first item with that data; -1 for none.
-int IndexOfData(const std::vector<ChoiceItem>& items, int data);
-// The data of the selected item; 0 without a selection.
-int DataAt(const std::vector<ChoiceItem>& items, int index);
 
 // "Detectorsoort": the kinds offered, the preset as the dialog shows it, and
 // what OK takes (nothing when the count is refused, its message shown).

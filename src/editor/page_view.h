@@ -20,13 +20,25 @@ struct ChoiceItem {
   bool operator==(const ChoiceItem&) const = default;
 };
 
+// The index of the first item with that data; -1 for none.
+inline int IndexOfData(const std::vector<ChoiceItem>& items, int data) {
+  for (std::size_t i = 0; i < items.size(); ++i) {
+    if (items[i].data == data) return static_cast<int>(i);
+  }
+  return -1;
+}
+// The data of the item at `index`; 0 for no item (no selection).
+inline int DataAt(const std::vector<ChoiceItem>& items, int index) {
+  return index >= 0 && index < static_cast<int>(items.size()) ? items[static_cast<std::size_t>(index)].data : 0;
+}
+
 struct ExchangeFault;
 
 class PageView {
 public:
   virtual ~PageView() = default;
 
-  // Edits and statics.
+  // Edits, statics, and the captions of check boxes.
   virtual std::string Text(ControlId id) const = 0;
   virtual void SetText(ControlId id, const std::string& text) = 0;
   // Check boxes.
@@ -40,6 +52,8 @@ public:
 
   virtual bool IsEnabled(ControlId id) const = 0;
   virtual void SetEnabled(ControlId id, bool enabled) = 0;
+  // A hidden input keeps its value; it is not read as a change of the user's.
+  virtual void SetVisible(ControlId id, bool visible) = 0;
   // The input focus, with an edit's text selected.
   virtual void Focus(ControlId id) = 0;
 

@@ -40,7 +40,9 @@ ParameterEditor::ParameterEditor(CPc_kx700Doc& document, MessageHost& messages)
       caption_(CaptionOf(document)),
       pages_(EditorPagesFor(version_)),
       before_(document.configuration()),
-      shown_(pages_.size(), nullptr) {}
+      shown_(pages_.size(), nullptr) {
+  relayTexts_.LoadFromDocument(document.relayTexts);
+}
 
 bool ParameterEditor::CompareVersion(int major, int minor, int op) const {
   return CompareVersions(version_.major, version_.minor, major, minor, op);
@@ -79,6 +81,9 @@ void ParameterEditor::Cancel() {
   }
 }
 
-bool ParameterEditor::Finish() { return !(document_.configuration() == before_); }
+bool ParameterEditor::Finish() {
+  relayTexts_.SaveToDocument(document_.relayTexts);
+  return !(document_.configuration() == before_);
+}
 
 } // namespace kx700

@@ -9,6 +9,7 @@
 #include "common/message_host.h"
 #include "common/translatable.h"
 #include "editor/editor_page.h"
+#include "editor/relay_texts.h"
 #include "model/configuration.h"
 #include "model/document.h"
 #include "model/version.h"
@@ -40,6 +41,10 @@ public:
   const std::string& caption() const { return caption_; }
   // The pages of the sheet, in tab order.
   const std::vector<EditorPageKind>& pages() const { return pages_; }
+  // The relay texts being edited; the document gets them back in Finish,
+  // whichever way the sheet closed and whether or not their page was shown.
+  RelayTextCopy& relayTexts() { return relayTexts_; }
+  const RelayTextCopy& relayTexts() const { return relayTexts_; }
 
   // Makes the page at `index` the shown one, after the shown page agreed to
   // leave. `page` gives the page, which the window builds the first time it is
@@ -52,8 +57,9 @@ public:
   // Cancel of the sheet: every page that was shown takes its Cancel.
   void Cancel();
 
-  // After the sheet has closed, whichever way: true when any byte of the
-  // configuration differs from when the sheet opened.
+  // After the sheet has closed, whichever way: writes the relay texts back;
+  // true when any byte of the configuration differs from when the sheet
+  // opened.
   bool Finish();
 
 private:
@@ -63,6 +69,7 @@ private:
   const std::string caption_;
   const std::vector<EditorPageKind> pages_;
   const Configuration before_;
+  RelayTextCopy relayTexts_;
   std::vector<EditorPage*> shown_; // by tab index; null until first shown
   std::optional<std::size_t> active_;
 };

@@ -37,9 +37,9 @@ public:
   void OnPreviousFive() { Move(&Navigator::PreviousFast); }
 
   // A record with the first free number, after the shown one.
-  void OnAdd() {
+  virtual void OnAdd() {
     if (!SaveRecord()) return;
-    navigator_.Sort();
+    SortRecords();
     const int number = navigator_.FindFreeNumber();
     if (number >= 1) InsertRecord(number);
   }
@@ -47,7 +47,7 @@ public:
   // Asks for a number: an existing record is shown, a new number is added.
   void OnChooseNumber() {
     if (!SaveRecord()) return;
-    navigator_.Sort();
+    SortRecords();
     const auto number = pageView_.ChooseNumber(std::max(navigator_.FindFreeNumber(), 1));
     if (!number) return;
     if (navigator_.HasCurrent()) {
@@ -65,7 +65,7 @@ public:
   void OnDelete() {
     if (!navigator_.HasCurrent()) return;
     navigator_.Delete();
-    if (sortAfterDelete_) navigator_.Sort();
+    if (sortAfterDelete_) SortRecords();
     ShowRecord(false);
   }
 
@@ -80,7 +80,7 @@ public:
 
   // Shows the second of two records with the same number with the page's
   // fault: false then.
-  bool CheckDuplicates() {
+  virtual bool CheckDuplicates() {
     if (navigator_.CheckDuplicates()) return true;
     ShowRecord(false);
     ShowFault(editor_.messages(), duplicateFault_, pageView_.Owner());
@@ -113,6 +113,8 @@ protected:
   virtual void ShowRecord(bool focus) = 0;
   // A new record with that number, made from the current one (or the first).
   virtual R NewRecord(int number) const = 0;
+  // The list in key order; equal keys keep their order.
+  virtual void SortRecords() { navigator_.Sort(); }
 
   void InsertRecord(int number) {
     navigator_.Insert(NewRecord(number));
@@ -126,7 +128,7 @@ protected:
 private:
   void Move(void (Navigator::*step)()) {
     if (!navigator_.HasCurrent() || !SaveRecord()) return;
-    navigator_.Sort();
+    SortRecords();
     (navigator_.*step)();
     ShowRecord(false);
   }

@@ -39,6 +39,7 @@ public:
   }
   bool IsEnabled(ControlId id) const override { return Find(enabled, id, true); }
   void SetEnabled(ControlId id, bool value) override { enabled[id] = value; }
+  void SetVisible(ControlId id, bool value) override { visible[id] = value; }
   void Focus(ControlId id) override { focused = id; }
   void ShowExchangeFault(const ExchangeFault& fault) override { faults.push_back(fault); }
 
@@ -72,6 +73,7 @@ public:
   std::map<ControlId, std::vector<ChoiceItem>> items;
   std::map<ControlId, int> selection;
   std::map<ControlId, bool> enabled; // an id never set is enabled
+  std::map<ControlId, bool> visible; // an id never set is shown
   std::optional<ControlId> focused;
   std::vector<ExchangeFault> faults;
 
@@ -110,6 +112,9 @@ public:
   std::deque<std::optional<int>> numbers; // nullopt = Cancel
   std::vector<int> numberPresets;
 };
+
+// A record page with no dialogs of its own (controls, actions).
+class FakeRecordPageView final : public FakeRecordWidgets<RecordPageView> {};
 
 class FakeLoopPageView final : public FakeRecordWidgets<LoopPageView> {
 public:

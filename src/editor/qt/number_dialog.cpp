@@ -37,11 +37,22 @@ void NumberDialog::SetNumber(int number) {
   edit_->selectAll();
 }
 
+void NumberDialog::SetParams(const QString& caption, const QString& label, int low, int high) {
+  setWindowTitle(caption);
+  label_->setText(label);
+  low_ = low;
+  high_ = high;
+}
+
 void NumberDialog::accept() {
   const auto number = AcceptNumber(*this, kNumberEdit, low_, high_);
   if (!number) return;
   number_ = *number;
   QDialog::accept();
+}
+
+Cadd::Cadd(QWidget* parent) : NumberDialog(tr("Toevoegen"), tr("&Nummer"), 1, 20, parent) {
+  setObjectName(QStringLiteral("Cadd"));
 }
 
 Cadd_zone::Cadd_zone(QWidget* parent) : NumberDialog(tr("Toevoegen lus"), tr("&Nummer"), 1, 16, parent) {

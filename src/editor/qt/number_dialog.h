@@ -22,6 +22,8 @@ public:
   NumberDialog(const QString& caption, const QString& label, int low, int high, QWidget* parent = nullptr);
 
   void SetNumber(int number);
+  // The caption, the label of the number and its limits.
+  void SetParams(const QString& caption, const QString& label, int low, int high);
   // The number taken by OK.
   int number() const { return number_; }
   QLineEdit* edit() const { return edit_; }
@@ -34,6 +36,14 @@ private:
   int low_;
   int high_;
   int number_ = 0;
+};
+
+// "Toevoegen": a number, 1..20 unless SetParams gives others.
+class Cadd final : public NumberDialog {
+  Q_OBJECT
+
+public:
+  explicit Cadd(QWidget* parent = nullptr);
 };
 
 // "Toevoegen lus": a loop number, 1..16.

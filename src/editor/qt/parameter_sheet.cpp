@@ -10,6 +10,8 @@
 #include <QWheelEvent>
 
 #include "common/qt/qt_text.h"
+#include "editor/qt/actions_page_widget.h"
+#include "editor/qt/control_page_widget.h"
 #include "editor/qt/editor_page_widget.h"
 #include "editor/qt/loop_page_widget.h"
 
@@ -41,9 +43,13 @@ void SheetTabBar::keyPressEvent(QKeyEvent* event) {
 void SheetTabBar::wheelEvent(QWheelEvent* event) { event->ignore(); }
 
 EditorPageFactory ProgramEditorPages() {
-  return {[](EditorPageKind kind) { return kind == EditorPageKind::Loops; },
+  return {[](EditorPageKind kind) {
+            return kind == EditorPageKind::Actions || kind == EditorPageKind::Controls || kind == EditorPageKind::Loops;
+          },
           [](EditorPageKind kind, ParameterEditor& editor, QWidget* parent) -> EditorPageWidget* {
             switch (kind) {
+              case EditorPageKind::Actions: return new Crel_info(editor, parent);
+              case EditorPageKind::Controls: return new Ccontrol(editor, parent);
               case EditorPageKind::Loops: return new Czone(editor, parent);
               default: return nullptr;
             }
@@ -140,6 +146,13 @@ int CParameterSheet::TabOfEditorPage(std::size_t editorIndex) const {
     if (editorIndex_[tab] == editorIndex) return static_cast<int>(tab);
   }
   return -1;
+}
+
+bool CParameterSheet::RequestPage(EditorPageKind kind) {
+  for (std::size_t tab = 0; tab < editorIndex_.size(); ++tab) {
+    if (editor_.pages()[editorIndex_[tab]] == kind) return RequestTab(static_cast<int>(tab));
+  }
+  return false;
 }
 
 EditorPageWidget* CParameterSheet::page(EditorPageKind kind) const {

@@ -50,6 +50,8 @@ public:
 
   // Shows the page on tab `index`; false when the shown page stays.
   bool RequestTab(int index);
+  // The same for the tab of a page kind.
+  bool RequestPage(EditorPageKind kind);
   int currentTab() const { return shownTab_; }
   SheetTabBar* tabBar() const { return tabs_; }
   // The page of a kind once it has been shown, else nullptr.

@@ -55,6 +55,8 @@ void WidgetBindings::SetText(ControlId id, const std::string& text) {
     edit->setText(shown);
   } else if (auto* label = qobject_cast<QLabel*>(widget(id))) {
     label->setText(shown);
+  } else if (auto* button = qobject_cast<QAbstractButton*>(widget(id))) {
+    button->setText(shown);
   }
 }
 
@@ -113,6 +115,11 @@ bool WidgetBindings::IsEnabled(ControlId id) const {
 
 void WidgetBindings::SetEnabled(ControlId id, bool enabled) {
   if (QWidget* w = widget(id)) w->setEnabled(enabled);
+}
+
+void WidgetBindings::SetVisible(ControlId id, bool visible) {
+  // Hidden, not shown: a page not yet on the screen keeps its layout.
+  if (QWidget* w = widget(id)) w->setHidden(!visible);
 }
 
 void WidgetBindings::Focus(ControlId id) {

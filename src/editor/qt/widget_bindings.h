@@ -48,6 +48,7 @@ public:
   void SetSelection(ControlId id, int index);
   bool IsEnabled(ControlId id) const;
   void SetEnabled(ControlId id, bool enabled);
+  void SetVisible(ControlId id, bool visible);
   void Focus(ControlId id);
   void ShowExchangeFault(const ExchangeFault& fault);
   QWidget* owner() const { return owner_; }
@@ -72,6 +73,7 @@ public:
   void SetSelection(ControlId id, int index) override { bindings_.SetSelection(id, index); }
   bool IsEnabled(ControlId id) const override { return bindings_.IsEnabled(id); }
   void SetEnabled(ControlId id, bool enabled) override { bindings_.SetEnabled(id, enabled); }
+  void SetVisible(ControlId id, bool visible) override { bindings_.SetVisible(id, visible); }
   void Focus(ControlId id) override { bindings_.Focus(id); }
   void ShowExchangeFault(const ExchangeFault& fault) override { bindings_.ShowExchangeFault(fault); }
   MessageOwner Owner() const override { return MessageOwner{bindings_.owner()}; }

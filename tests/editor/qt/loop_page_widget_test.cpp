@@ -70,12 +70,17 @@ struct SheetFixture {
   ParameterEditor editor{document, host};
 };
 
+Czone* LoopsOf(CParameterSheet& sheet) {
+  EXPECT_TRUE(sheet.RequestPage(EditorPageKind::Loops));
+  return static_cast<Czone*>(sheet.page(EditorPageKind::Loops));
+}
+
 TEST(LoopPageWidget, ShowsAFullLoopAndSavesItBackByteEqual) {
   SheetFixture f;
   const LoopRecord before = f.document.loops.front();
   CParameterSheet sheet(f.editor);
   sheet.show();
-  auto* page = static_cast<Czone*>(sheet.page(EditorPageKind::Loops));
+  Czone* page = LoopsOf(sheet);
   ASSERT_NE(page, nullptr);
   EXPECT_EQ(qobject_cast<QLineEdit*>(page->control(kName))->text(), "Trappenhuis oost");
   EXPECT_EQ(qobject_cast<QComboBox*>(page->control(kLoopControl))->currentText(), "2 Sirenes");
@@ -83,8 +88,6 @@ TEST(LoopPageWidget, ShowsAFullLoopAndSavesItBackByteEqual) {
   EXPECT_TRUE(f.editor.Ok());
   EXPECT_EQ(f.document.loops.front(), before);
 }
-
-Czone* LoopsOf(CParameterSheet& sheet) { return static_cast<Czone*>(sheet.page(EditorPageKind::Loops)); }
 
 TEST(LoopPageWidget, ToevoegenPutsTheFocusOnTheNewLoopsName) {
   SheetFixture f;
