@@ -1,15 +1,23 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 
 #include "app/application.h"
 #include "app/qt/main_frame.h"
 #include "app/qt/qt_dialog_runner.h"
+#include "common/text_helpers.h"
+#include "editor/qt/actions_page_widget.h"
+#include "editor/qt/control_page_widget.h"
 #include "editor/qt/loop_page_widget.h"
+#include "editor/qt/number_dialog.h"
 #include "editor/qt/parameter_sheet.h"
 #include "model/model_fixtures.h"
+#include "panelsim/parameter_image.h"
+#include "support/app_bench.h"
 #include "support/fake_file_dialogs.h"
 #include "support/fake_message_host.h"
 #include "support/fake_port.h"
@@ -87,6 +95,74 @@ TEST(EditParameters, ALoopChangedInTheSheetIsSavedAndNothingElseChanges) {
   EXPECT_TRUE(readBack.loops == expected.loops);
   EXPECT_TRUE(readBack.configuration() == expected);
   EXPECT_TRUE(p.host.boxes().empty());
+}
+
+// Received from the panel, a control row and an action text changed in the
+// sheet, sent back: the panel holds those two changes and nothing else.
+TEST(EditParameters, ChangesMadeInTheSheetReachThePanelAndNothingElse) {
+  test::AppBench b;
+  b.panel.SetProgramCardsAfterDownload(false);
+  b.RunFor(100);
+  ASSERT_TRUE(b.app->session().connected());
+  ASSERT_TRUE(b.app->Dispatch(kCmdReceive));
+  const auto before = panelsim::ReadImage(b.panel.state().image);
+  ASSERT_TRUE(before);
+
+  b.dialogs.parameterSheet = [](ParameterEditor& editor) {
+    CParameterSheet sheet(editor);
+    sheet.show();
+    // Acties comes first: the base relays' second output gets another text.
+    auto* actions = static_cast<Crel_info*>(sheet.page(EditorPageKind::Actions));
+    ASSERT_NE(actions, nullptr);
+    qobject_cast<QLineEdit*>(actions->control(action_ids::Text(1)))->setText("Sirene zolder");
+    // Sturingen: to control 4 by its number, and its second row switches
+    // relay 5 of card 1 on a fault.
+    ASSERT_TRUE(sheet.RequestPage(EditorPageKind::Controls));
+    auto* controls = static_cast<Ccontrol*>(sheet.page(EditorPageKind::Controls));
+    test::WhenModalShows<Cadd>([](Cadd& dialog) {
+      dialog.edit()->setText("4");
+      QTest::keyClick(dialog.edit(), Qt::Key_Return);
+    });
+    QTest::mouseClick(controls->navigationButton(nav_ids::kChooseNumber), Qt::LeftButton);
+    ASSERT_EQ(qobject_cast<QLabel*>(controls->control(control_ids::kNumber))->text(), "4");
+    auto* event = qobject_cast<QComboBox*>(controls->control(control_ids::Event(1)));
+    event->setCurrentIndex(event->findText("Storing"));
+    qobject_cast<QComboBox*>(controls->control(control_ids::Module(1)))->setCurrentIndex(1);
+    qobject_cast<QComboBox*>(controls->control(control_ids::Address(1)))->setCurrentIndex(0);
+    QTest::mouseClick(controls->control(control_ids::Relay(1, 4)), Qt::LeftButton);
+    sheet.accept();
+    EXPECT_EQ(sheet.result(), QDialog::Accepted);
+  };
+  ASSERT_TRUE(b.app->Dispatch(kCmdEditParameters));
+  ASSERT_EQ(b.dialogs.parameterSheets, 1);
+  b.host.Answer(MessageAnswer::Ok); // the panel's configuration is overwritten
+  ASSERT_TRUE(b.app->Dispatch(kCmdSend));
+  EXPECT_EQ(b.host.boxes().back().text, "Transmissie succesvol!");
+
+  const auto after = panelsim::ReadImage(b.panel.state().image);
+  ASSERT_TRUE(after);
+  ASSERT_EQ(after->size(), before->size());
+  std::vector<panelsim::ImageRecord> changed;
+  for (std::size_t i = 0; i < after->size(); ++i) {
+    const auto& was = (*before)[i].bytes;
+    const auto& is = (*after)[i].bytes;
+    EXPECT_EQ((*after)[i].tag, (*before)[i].tag);
+    // Every record reaches the panel with its checksum right.
+    EXPECT_EQ(is.at(0), XorChecksum7(std::vector<std::uint8_t>(is.begin() + 1, is.end())));
+    if (std::vector<std::uint8_t>(was.begin() + 1, was.end()) != std::vector<std::uint8_t>(is.begin() + 1, is.end()))
+      changed.push_back((*after)[i]);
+  }
+  ASSERT_EQ(changed.size(), 2u);
+  EXPECT_EQ(changed[0].tag, panelsim::tag::kControl);
+  EXPECT_EQ(changed[0].bytes.at(ControlRecord::kNumber), 4);
+  const std::size_t row = ControlRecord::EventOffset(1);
+  EXPECT_EQ(std::vector<std::uint8_t>(changed[0].bytes.begin() + row, changed[0].bytes.begin() + row + 7),
+            (std::vector<std::uint8_t>{8, 1, 0, 1, 0x01, 0, 0}));
+  EXPECT_EQ(changed[1].tag, panelsim::tag::kRelayText);
+  RelayTextRecord texts;
+  std::copy(changed[1].bytes.begin(), changed[1].bytes.end(), texts.bytes.begin());
+  EXPECT_EQ(texts.OutputText(1), "Sirene zolder");
+  EXPECT_EQ(texts.OutputText(0), "Sirene 1");
 }
 
 } // namespace

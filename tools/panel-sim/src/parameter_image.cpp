@@ -54,7 +54,8 @@ constexpr std::size_t kNotesText = 1, kNotesWidth = 250;
 
 // Control types and the event codes the images use.
 constexpr int kLoopControl = 0, kGeneralControl = 1, kAlertControl = 2, kSilenceControl = 3;
-constexpr int kEventAlarm = 1, kEventEvacuation = 2, kEventFault = 8, kEventPowerFault = 9;
+// The events each control type offers: silence 1, warning 2, alarm 5, fault 8, power fault 9.
+constexpr int kEventSilence = 1, kEventWarning = 2, kEventAlarm = 5, kEventFault = 8, kEventPowerFault = 9;
 // Output modules: the base relays, outputs 1-8 and 9-16 of a relay card.
 constexpr int kBaseRelays = 0, kCardLow = 1, kCardHigh = 2;
 constexpr std::uint8_t kSirenCircuits = 0x07; // base relays 1..3, in the low nibble
@@ -135,12 +136,12 @@ void AddMainControls(ImageBuilder& b, std::string_view general, std::string_view
                            .EventRow(2, kEventPowerFault, kBaseRelays, 0, kFailSafe, 0)
                            .Take());
   b.Add(tag::kControl,
-        ControlRecord(2, alert, kAlertControl).EventRow(0, kEventEvacuation, kBaseRelays, 0, 0, kTransmission).Take());
+        ControlRecord(2, alert, kAlertControl).EventRow(0, kEventWarning, kBaseRelays, 0, 0, kTransmission).Take());
 }
 
 RecordBytes SilenceControl(int number, std::string_view name) {
   return ControlRecord(number, name, kSilenceControl)
-      .EventRow(0, kEventAlarm, kBaseRelays, 0, 0, kSirenCircuits)
+      .EventRow(0, kEventSilence, kBaseRelays, 0, 0, kSirenCircuits)
       .Take();
 }
 
