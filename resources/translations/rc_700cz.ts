@@ -150,6 +150,17 @@
     </message>
 </context>
 <context>
+    <name>kx700::Cadd</name>
+    <message>
+        <source>Toevoegen</source>
+        <translation>Přidat</translation>
+    </message>
+    <message>
+        <source>&amp;Nummer</source>
+        <translation>Čí&amp;slo</translation>
+    </message>
+</context>
+<context>
     <name>kx700::Cadd_zone</name>
     <message>
         <source>Toevoegen lus</source>
@@ -185,6 +196,100 @@
     <message>
         <source>Annuleren</source>
         <translation>Zrušit</translation>
+    </message>
+</context>
+<context>
+    <name>kx700::Ccontrol</name>
+    <message>
+        <source>Nummer</source>
+        <translation>Číslo</translation>
+    </message>
+    <message>
+        <source>Soort</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>&amp;Naam</source>
+        <translation>&amp;Název</translation>
+    </message>
+    <message>
+        <source>S&amp;oort</source>
+        <translation>&amp;Typ</translation>
+    </message>
+    <message>
+        <source>Gebeurtenis</source>
+        <translation>Událost</translation>
+    </message>
+    <message>
+        <source>Module</source>
+        <translation>Modul</translation>
+    </message>
+    <message>
+        <source>Adres</source>
+        <translation>Adresa</translation>
+    </message>
+    <message>
+        <source>Relais</source>
+        <translation>Relé</translation>
+    </message>
+    <message>
+        <source>Adres %1</source>
+        <translation>Adresa %1</translation>
+    </message>
+    <message>
+        <source>Rij %1</source>
+        <translation>Řádek %1</translation>
+    </message>
+    <message>
+        <source>%1 - Gebeurtenis</source>
+        <translation>%1 - Událost</translation>
+    </message>
+    <message>
+        <source>%1 - Module</source>
+        <translation>%1 - Modul</translation>
+    </message>
+    <message>
+        <source>%1 - Adres</source>
+        <translation>%1 - Adresa</translation>
+    </message>
+    <message>
+        <source>%1 - Relais %2</source>
+        <translation>%1 - Relé %2</translation>
+    </message>
+    <message>
+        <source>Relaistekst</source>
+        <translation>Text relé</translation>
+    </message>
+    <message>
+        <source>BASISRELAIS: Relais 1,2 en 3 zijn beveiligde sirenekringen. - Relais 8 is fail safe.</source>
+        <translation>ZÁKLADNÍ RELÉ: relé 1, 2 a 3 jsou hlídané sirénové okruhy. - Relé 8 je typu fail-safe.</translation>
+    </message>
+</context>
+<context>
+    <name>kx700::Crel_info</name>
+    <message>
+        <source>Geen</source>
+        <translation>Žádná</translation>
+    </message>
+    <message>
+        <source>Adres %1</source>
+        <translation>Adresa %1</translation>
+    </message>
+    <message>
+        <source>&amp;Soort</source>
+        <translation>&amp;Typ</translation>
+    </message>
+    <message>
+        <source>&amp;Kaart</source>
+        <translation>&amp;Karta</translation>
+    </message>
+    <message>
+        <source>Tekst %1</source>
+        <translation>Text %1</translation>
+    </message>
+    <message>
+        <source>Positie</source>
+        <translation>Pozice</translation>
     </message>
 </context>
 <context>

@@ -150,6 +150,17 @@
     </message>
 </context>
 <context>
+    <name>kx700::Cadd</name>
+    <message>
+        <source>Toevoegen</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>&amp;Nummer</source>
+        <translation>&amp;Number</translation>
+    </message>
+</context>
+<context>
     <name>kx700::Cadd_zone</name>
     <message>
         <source>Toevoegen lus</source>
@@ -185,6 +196,100 @@
     <message>
         <source>Annuleren</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>kx700::Ccontrol</name>
+    <message>
+        <source>Nummer</source>
+        <translation>Number</translation>
+    </message>
+    <message>
+        <source>Soort</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>&amp;Naam</source>
+        <translation>&amp;Name</translation>
+    </message>
+    <message>
+        <source>S&amp;oort</source>
+        <translation>&amp;Type</translation>
+    </message>
+    <message>
+        <source>Gebeurtenis</source>
+        <translation>Event</translation>
+    </message>
+    <message>
+        <source>Module</source>
+        <translation>Module</translation>
+    </message>
+    <message>
+        <source>Adres</source>
+        <translation>Address</translation>
+    </message>
+    <message>
+        <source>Relais</source>
+        <translation>Relays</translation>
+    </message>
+    <message>
+        <source>Adres %1</source>
+        <translation>Address %1</translation>
+    </message>
+    <message>
+        <source>Rij %1</source>
+        <translation>Row %1</translation>
+    </message>
+    <message>
+        <source>%1 - Gebeurtenis</source>
+        <translation>%1 - Event</translation>
+    </message>
+    <message>
+        <source>%1 - Module</source>
+        <translation>%1 - Module</translation>
+    </message>
+    <message>
+        <source>%1 - Adres</source>
+        <translation>%1 - Address</translation>
+    </message>
+    <message>
+        <source>%1 - Relais %2</source>
+        <translation>%1 - Relay %2</translation>
+    </message>
+    <message>
+        <source>Relaistekst</source>
+        <translation>Relay text</translation>
+    </message>
+    <message>
+        <source>BASISRELAIS: Relais 1,2 en 3 zijn beveiligde sirenekringen. - Relais 8 is fail safe.</source>
+        <translation>BASE RELAYS: relays 1, 2 and 3 are monitored siren circuits. - Relay 8 is fail-safe.</translation>
+    </message>
+</context>
+<context>
+    <name>kx700::Crel_info</name>
+    <message>
+        <source>Geen</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>Adres %1</source>
+        <translation>Address %1</translation>
+    </message>
+    <message>
+        <source>&amp;Soort</source>
+        <translation>&amp;Type</translation>
+    </message>
+    <message>
+        <source>&amp;Kaart</source>
+        <translation>C&amp;ard</translation>
+    </message>
+    <message>
+        <source>Tekst %1</source>
+        <translation>Text %1</translation>
+    </message>
+    <message>
+        <source>Positie</source>
+        <translation>Position</translation>
     </message>
 </context>
 <context>

@@ -150,6 +150,17 @@
     </message>
 </context>
 <context>
+    <name>kx700::Cadd</name>
+    <message>
+        <source>Toevoegen</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>&amp;Nummer</source>
+        <translation>&amp;Numéro</translation>
+    </message>
+</context>
+<context>
     <name>kx700::Cadd_zone</name>
     <message>
         <source>Toevoegen lus</source>
@@ -185,6 +196,100 @@
     <message>
         <source>Annuleren</source>
         <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>kx700::Ccontrol</name>
+    <message>
+        <source>Nummer</source>
+        <translation>Numéro</translation>
+    </message>
+    <message>
+        <source>Soort</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>&amp;Naam</source>
+        <translation>&amp;Nom</translation>
+    </message>
+    <message>
+        <source>S&amp;oort</source>
+        <translation>&amp;Type</translation>
+    </message>
+    <message>
+        <source>Gebeurtenis</source>
+        <translation>Événement</translation>
+    </message>
+    <message>
+        <source>Module</source>
+        <translation>Module</translation>
+    </message>
+    <message>
+        <source>Adres</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Relais</source>
+        <translation>Relais</translation>
+    </message>
+    <message>
+        <source>Adres %1</source>
+        <translation>Adresse %1</translation>
+    </message>
+    <message>
+        <source>Rij %1</source>
+        <translation>Ligne %1</translation>
+    </message>
+    <message>
+        <source>%1 - Gebeurtenis</source>
+        <translation>%1 - Événement</translation>
+    </message>
+    <message>
+        <source>%1 - Module</source>
+        <translation>%1 - Module</translation>
+    </message>
+    <message>
+        <source>%1 - Adres</source>
+        <translation>%1 - Adresse</translation>
+    </message>
+    <message>
+        <source>%1 - Relais %2</source>
+        <translation>%1 - Relais %2</translation>
+    </message>
+    <message>
+        <source>Relaistekst</source>
+        <translation>Texte du relais</translation>
+    </message>
+    <message>
+        <source>BASISRELAIS: Relais 1,2 en 3 zijn beveiligde sirenekringen. - Relais 8 is fail safe.</source>
+        <translation>RELAIS DE BASE: les relais 1, 2 et 3 sont des sorties sirène surveillées. - Le relais 8 est un relais FAIL SAFE.</translation>
+    </message>
+</context>
+<context>
+    <name>kx700::Crel_info</name>
+    <message>
+        <source>Geen</source>
+        <translation>Aucune</translation>
+    </message>
+    <message>
+        <source>Adres %1</source>
+        <translation>Adresse %1</translation>
+    </message>
+    <message>
+        <source>&amp;Soort</source>
+        <translation>&amp;Type</translation>
+    </message>
+    <message>
+        <source>&amp;Kaart</source>
+        <translation>&amp;Carte</translation>
+    </message>
+    <message>
+        <source>Tekst %1</source>
+        <translation>Texte %1</translation>
+    </message>
+    <message>
+        <source>Positie</source>
+        <translation>Position</translation>
     </message>
 </context>
 <context>
