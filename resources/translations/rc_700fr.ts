@@ -409,6 +409,10 @@
         <source>%1 - Niveau (V)</source>
         <translation>%1 - Niveau (V)</translation>
     </message>
+    <message>
+        <source>Waarschuwing - evacuatie actief</source>
+        <translation>Alerte - alarme active</translation>
+    </message>
 </context>
 <context>
     <name>kx700::Exchange</name>

@@ -78,12 +78,19 @@ void LoopPage::FillLoopControls() {
 }
 
 void LoopPage::ReadChoices(LoopForm& form) const {
-  form.active = view_.Checked(kActive);
-  form.warningEvacuation = view_.Checked(kWarningEvacuation);
-  form.delayedEvacuation = view_.Checked(kDelayedEvacuation);
-  form.zener = view_.Checked(kZener);
-  form.kind = DataAt(kinds_, view_.Selection(kDetectionKind));
-  form.loopControl = DataAt(loopControls_, view_.Selection(kLoopControl));
+  // A disabled input keeps what the loop held, even a value it cannot show.
+  const auto box = [this](ControlId id, bool& value) {
+    if (view_.IsEnabled(id)) value = view_.Checked(id);
+  };
+  const auto combo = [this](ControlId id, const std::vector<ChoiceItem>& items, int& value) {
+    if (view_.IsEnabled(id)) value = DataAt(items, view_.Selection(id));
+  };
+  box(kActive, form.active);
+  box(kWarningEvacuation, form.warningEvacuation);
+  box(kDelayedEvacuation, form.delayedEvacuation);
+  box(kZener, form.zener);
+  combo(kDetectionKind, kinds_, form.kind);
+  combo(kLoopControl, loopControls_, form.loopControl);
 }
 
 bool LoopPage::SaveRecord() {
@@ -220,7 +227,7 @@ std::vector<ChoiceItem> DetectorKindItems() {
 CompositionEntry DetectorKindPreset(const CompositionEntry& preset) {
   CompositionEntry shown = preset;
   if (shown.kind < kFirstDetectorKind || shown.kind > kLastDetectorKind) shown.kind = kFirstDetectorKind;
-  if (shown.count < 0 || shown.count > 30) shown.count = 0;
+  if (shown.count < 0 || shown.count > kMaxDetectorCount) shown.count = 0;
   return shown;
 }
 
@@ -235,7 +242,7 @@ void ShowDetectorKindChoice(PageView& view, const CompositionEntry& preset) {
 std::optional<CompositionEntry> AcceptDetectorKindChoice(PageView& view) {
   CompositionEntry chosen{DataAt(DetectorKindItems(), view.Selection(detector_kind_ids::kKind)), 0};
   FieldReader read(view);
-  read.Integer(detector_kind_ids::kCount, chosen.count, 0, 30);
+  read.Integer(detector_kind_ids::kCount, chosen.count, 0, kMaxDetectorCount);
   if (!read.ok()) {
     ReportExchangeFault(view, *read.fault());
     return std::nullopt;

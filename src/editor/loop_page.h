@@ -70,6 +70,7 @@ namespace detector_kind_ids {
 inline constexpr ControlId kKind = 1267;
 inline constexpr ControlId kCount = 1268;
 } // namespace detector_kind_ids
+inline constexpr int kMaxDetectorCount = 30;
 std::vector<ChoiceItem> DetectorKindItems();
 CompositionEntry DetectorKindPreset(const CompositionEntry& preset);
 void ShowDetectorKindChoice(PageView& view, const CompositionEntry& preset);

@@ -637,5 +637,29 @@ TEST(LoopForm, LoadSkipsUnknownDetectorKindsAndStoreKeepsFourPairs) {
             (Bytes{6, 1, 5, 2, 4, 3, 3, 4, 0, 0}));
 }
 
+// An inactive loop's combos are disabled: what they cannot show (a control
+// that is gone, a kind from elsewhere) stays in the loop while browsing.
+TEST(LoopPage, AnInactiveLoopKeepsWhatItsDisabledCombosCannotShow) {
+  struct Case {
+    std::size_t offset;
+    int value;
+    ControlId combo;
+  };
+  for (const Case& c : std::vector<Case>{{LoopRecord::kLoopControl, 4, kLoopControl},
+                                         {LoopRecord::kDetectionKind, 7, kDetectionKind}}) {
+    SCOPED_TRACE(c.offset);
+    LoopRecord loop = Loop(1, "Een");
+    loop.SetByte(LoopRecord::kActive, 0);
+    loop.SetByte(c.offset, c.value);
+    LoopBench b({loop, Loop(2, "Twee")});
+    LoopPage& page = b.Open();
+    ASSERT_FALSE(b.view.IsEnabled(c.combo));
+    const Bytes before = b.BytesOf(0);
+    page.OnNext();
+    EXPECT_EQ(b.view.Text(kName), "Twee");
+    EXPECT_EQ(b.BytesOf(0), before);
+  }
+}
+
 } // namespace
 } // namespace kx700

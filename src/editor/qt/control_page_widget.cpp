@@ -114,7 +114,6 @@ Ccontrol::Ccontrol(ParameterEditor& editor, QWidget* parent)
     for (int b = 0; b < kBoxes; ++b) {
       auto* box = Steady(new QPushButton(QStringLiteral(" "), this));
       box->setCheckable(true);
-      box->setAutoDefault(false);
       box->setFixedSize(boxSide, boxSide);
       box->setAccessibleName(tr("%1 - Relais %2").arg(row).arg(b + 1));
       box->setProperty(kRowProperty, r);

@@ -106,6 +106,7 @@ Czone::Czone(ParameterEditor& editor, QWidget* parent)
 
   auto* warning = new QGroupBox(tr("Waarschuwing - evacuatie"), this);
   auto* warningActive = new QCheckBox(tr("Actief"), warning);
+  warningActive->setAccessibleName(tr("Waarschuwing - evacuatie actief"));
   auto* delayed = new QCheckBox(tr("Vertraagde evac. toegestaan"), warning);
   auto* intervention = NumberField(warning, 1);
   auto* interventionLabel = BuddyLabel(tr("&Interventietijd"), intervention, warning);
@@ -127,7 +128,6 @@ Czone::Czone(ParameterEditor& editor, QWidget* parent)
   removeEntry->setAccessibleName(tr("Detectorsoort verwijderen"));
   removeEntry->setToolTip(removeEntry->accessibleName());
   for (QPushButton* button : {addEntry, removeEntry}) {
-    button->setAutoDefault(false);
     button->setFixedWidth(button->fontMetrics().horizontalAdvance(QStringLiteral(">")) * 3 + 16);
   }
 

@@ -31,7 +31,6 @@ NavigationBar::NavigationBar(QWidget* parent, bool withNumberButton) : QWidget(p
     if (spec.id == nav_ids::kChooseNumber && !withNumberButton) continue;
     auto* button = new CClrButton(spec.text, this);
     button->SetColors(spec.moves ? kMoveText : kChangeText, spec.moves ? kMoveFace : kChangeFace);
-    button->setAutoDefault(false);
     if (!spec.accessibleName.isEmpty()) {
       button->setAccessibleName(spec.accessibleName);
       button->setToolTip(spec.accessibleName);

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include "editor/loop_page.h"
 
 namespace kx700 {
 
@@ -55,7 +56,7 @@ Cadd::Cadd(QWidget* parent) : NumberDialog(tr("Toevoegen"), tr("&Nummer"), 1, 20
   setObjectName(QStringLiteral("Cadd"));
 }
 
-Cadd_zone::Cadd_zone(QWidget* parent) : NumberDialog(tr("Toevoegen lus"), tr("&Nummer"), 1, 16, parent) {
+Cadd_zone::Cadd_zone(QWidget* parent) : NumberDialog(tr("Toevoegen lus"), tr("&Nummer"), 1, LoopPage::kLimit, parent) {
   setObjectName(QStringLiteral("Cadd_zone"));
 }
 

@@ -35,7 +35,9 @@ void SheetTabBar::keyPressEvent(QKeyEvent* event) {
     return;
   }
   event->accept();
-  const int index = currentIndex() + (back != isRightToLeft() ? -1 : 1);
+  // Left and right swap in a right-to-left layout; up and down do not.
+  const bool horizontal = event->key() == Qt::Key_Left || event->key() == Qt::Key_Right;
+  const int index = currentIndex() + (back != (horizontal && isRightToLeft()) ? -1 : 1);
   if (index >= 0 && index < count()) emit tabRequested(index);
 }
 
@@ -103,6 +105,7 @@ CParameterSheet::CParameterSheet(ParameterEditor& editor, QWidget* parent, Edito
   };
   for (const auto& [keys, by] : {std::pair{QKeySequence(Qt::CTRL | Qt::Key_Tab), 1},
                                  std::pair{QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), -1},
+                                 std::pair{QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), -1},
                                  std::pair{QKeySequence(Qt::CTRL | Qt::Key_PageDown), 1},
                                  std::pair{QKeySequence(Qt::CTRL | Qt::Key_PageUp), -1}}) {
     auto* shortcut = new QShortcut(keys, this);
@@ -118,6 +121,17 @@ bool CParameterSheet::RequestTab(int tab) {
     if (!page) {
       page = factory_.make(editor_.pages()[editorIndex_[static_cast<std::size_t>(tab)]], editor_, stack_);
       stack_->addWidget(page);
+      // Built after the buttons, its inputs would come after them on Tab:
+      // they go between the tabs and the buttons.
+      QWidget* previous = tabs_;
+      std::vector<QWidget*> inputs;
+      for (QWidget* w = page->nextInFocusChain(); page->isAncestorOf(w); w = w->nextInFocusChain()) {
+        if (w->focusPolicy() != Qt::NoFocus) inputs.push_back(w);
+      }
+      for (QWidget* w : inputs) {
+        QWidget::setTabOrder(previous, w);
+        previous = w;
+      }
     }
     return page->logic();
   };

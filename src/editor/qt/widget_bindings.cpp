@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -27,7 +28,29 @@ void MakeTextField(QLineEdit* edit, int maxChars) {
   edit->setValidator(new Cp1252Validator(edit));
 }
 
-void WidgetBindings::Bind(ControlId id, QWidget* widget) { widgets_[id] = widget; }
+namespace {
+
+// A combo box that the wheel turns only once it has the focus: scrolling the
+// page past it must not change a detection kind or an event.
+class WheelGuard final : public QObject {
+public:
+  using QObject::QObject;
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::Wheel || static_cast<QWidget*>(watched)->hasFocus()) return false;
+    event->ignore();
+    return true;
+  }
+};
+
+} // namespace
+
+void WidgetBindings::Bind(ControlId id, QWidget* widget) {
+  widgets_[id] = widget;
+  if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+    combo->setFocusPolicy(Qt::StrongFocus);
+    combo->installEventFilter(new WheelGuard(combo));
+  }
+}
 
 QWidget* WidgetBindings::widget(ControlId id) const {
   const auto it = widgets_.find(id);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QStackedWidget>
@@ -155,6 +156,43 @@ TEST(ParameterSheet, ARefusedLoopFieldKeepsThePageOnATabClickAndOnOk) {
   EXPECT_EQ(s.sheet->result(), QDialog::Accepted);
   EXPECT_EQ(s.document.loops.front().Byte(LoopRecord::kLevelU), 25);
   EXPECT_EQ(s.actions->calls.back(), "ok");
+}
+
+// Tab goes from the page tabs into the page, and on to OK and Cancel after it.
+TEST(ParameterSheet, TabReachesThePageBeforeOkAndCancel) {
+  Sheet s;
+  s.ClickTab(2);
+  ASSERT_NE(s.loops(), nullptr);
+  QWidget* next = s.sheet->tabBar()->nextInFocusChain();
+  while (next != s.sheet->tabBar() && (!(next->focusPolicy() & Qt::TabFocus) || !next->isVisible()))
+    next = next->nextInFocusChain();
+  EXPECT_TRUE(s.loops()->isAncestorOf(next)) << next->metaObject()->className();
+}
+
+// Enter on a focused button of the page presses that button, not OK.
+TEST(ParameterSheet, EnterOnAFocusedPageButtonPressesIt) {
+  Sheet s;
+  s.document.loops.push_back(NewLoop(2, nullptr));
+  s.ClickTab(2);
+  QWidget* next = s.loops()->navigationButton(nav_ids::kNext);
+  next->setFocus();
+  QTest::keyClick(next, Qt::Key_Return);
+  EXPECT_TRUE(s.sheet->isVisible());
+  EXPECT_EQ(s.edit(kName)->text(), "Lus 2");
+}
+
+// The wheel turns a combo box only once the user has put the focus on it.
+TEST(ParameterSheet, TheWheelLeavesAComboWithoutFocusAlone) {
+  Sheet s;
+  s.ClickTab(2);
+  auto* kind = qobject_cast<QComboBox*>(s.loops()->control(kDetectionKind));
+  s.edit(kName)->setFocus();
+  const int before = kind->currentIndex();
+  const QPointF at = kind->rect().center();
+  QWheelEvent wheel(at, kind->mapToGlobal(at), {}, QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
+                    false);
+  QApplication::sendEvent(kind, &wheel);
+  EXPECT_EQ(kind->currentIndex(), before);
 }
 
 } // namespace
