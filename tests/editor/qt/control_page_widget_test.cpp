@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -139,6 +140,20 @@ TEST(ActionsPageWidget, ShowsTheTextsOfEachModuleInKeyOrder) {
   QTest::mouseClick(page->navigationButton(nav_ids::kNextFast), Qt::LeftButton);
   EXPECT_EQ(qobject_cast<QLabel*>(page->control(kPosition))->text(), "- 3 / 3 -");
   EXPECT_EQ(qobject_cast<QCheckBox*>(page->control(Output(5)))->text(), "14");
+}
+
+// Every input of both pages says what it is to a screen reader.
+TEST(ControlPageWidget, EveryInputOfBothPagesHasAName) {
+  Sheet s;
+  for (EditorPageKind kind : {EditorPageKind::Controls, EditorPageKind::Actions}) {
+    ASSERT_TRUE(s.sheet->RequestPage(kind));
+    for (QWidget* w : s.sheet->page(kind)->findChildren<QWidget*>()) {
+      if (!(w->focusPolicy() & Qt::TabFocus)) continue;
+      QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(w);
+      ASSERT_NE(accessible, nullptr);
+      EXPECT_FALSE(accessible->text(QAccessible::Name).trimmed().isEmpty()) << w->metaObject()->className();
+    }
+  }
 }
 
 } // namespace
