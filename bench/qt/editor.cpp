@@ -61,8 +61,8 @@ void FillLargest(CPc_kx700Doc& document) {
   }
 }
 
-using Clock = std::chrono::steady_clock;
-double Ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
+using Steady = std::chrono::steady_clock;
+double Ms(Steady::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
 
 } // namespace
 
@@ -79,19 +79,19 @@ int main(int argc, char* argv[]) {
     CPc_kx700Doc document;
     FillLargest(document);
     ParameterEditor editor(document, host);
-    const auto start = Clock::now();
+    const auto start = Steady::now();
     CParameterSheet sheet(editor);
     sheet.show();
     QApplication::processEvents();
-    opens.push_back(Ms(Clock::now() - start));
+    opens.push_back(Ms(Steady::now() - start));
 
     auto* page = static_cast<Czone*>(sheet.page(EditorPageKind::Loops));
     QWidget* next = page->navigationButton(nav_ids::kNext);
     for (int loop = 1; loop < 16; ++loop) {
-      const auto step = Clock::now();
+      const auto step = Steady::now();
       QTest::mouseClick(next, Qt::LeftButton);
       QApplication::processEvents();
-      steps.push_back(Ms(Clock::now() - step));
+      steps.push_back(Ms(Steady::now() - step));
     }
     sheet.reject();
   }

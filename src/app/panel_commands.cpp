@@ -137,7 +137,7 @@ void CPc_kx700App::OnCommunicationSettings() {
 }
 
 void CPc_kx700App::OnEditParameters() {
-  ParameterEditor editor(document_, seams_.messages);
+  ParameterEditor editor(document_, seams_.messages, seams_.clock);
   seams_.dialogs.RunParameterSheet(editor);
   if (editor.Finish()) controller_->SetModified(true);
   if (frame_) frame_->DocumentChanged();

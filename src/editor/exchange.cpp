@@ -117,6 +117,38 @@ void FieldReader::Decimal(ControlId id, double& value, double low, double high) 
   }
 }
 
+std::string ToStoredLines(std::string_view shown) {
+  std::string out;
+  for (std::size_t i = 0; i < shown.size(); ++i) {
+    if (shown[i] == '\r' && i + 1 < shown.size() && shown[i + 1] == '\n') continue;
+    if (shown[i] == '\r' || shown[i] == '\n') {
+      out += "\r\n";
+    } else {
+      out += shown[i];
+    }
+  }
+  return out;
+}
+
+std::string ToShownLines(std::string_view stored) {
+  std::string out;
+  for (std::size_t i = 0; i < stored.size(); ++i) {
+    if (stored[i] == '\r' && i + 1 < stored.size() && stored[i + 1] == '\n') continue;
+    out += stored[i] == '\r' ? '\n' : stored[i];
+  }
+  return out;
+}
+
+void FieldReader::Lines(ControlId id, std::string& value, std::size_t maxChars) {
+  if (Skip(id)) return;
+  std::string text = ToStoredLines(StoredText(view_.Text(id)));
+  if (text.size() > maxChars) {
+    fault_ = ExchangeFault{ExchangeFault::Kind::TooLong, id, std::to_string(maxChars), {}};
+  } else {
+    value = std::move(text);
+  }
+}
+
 void FieldReader::Text(ControlId id, std::string& value, std::size_t maxChars) {
   if (Skip(id)) return;
   std::string text = StoredText(view_.Text(id));

@@ -56,6 +56,11 @@ std::string FillExchangeMessage(std::string_view text, const ExchangeFault& faul
 // record can hold: 'î' (0xEE, which the file format cannot carry) becomes 'i'.
 std::string StoredText(std::string_view cp1252);
 
+// Multi-line texts: the widgets use LF, the records CR LF, which counts as two
+// characters against a field's limit.
+std::string ToStoredLines(std::string_view shown);
+std::string ToShownLines(std::string_view stored);
+
 // Reads the fields of one page from its view in order and stops at the first
 // refusal. A field the user cannot change (disabled) is not read and keeps its
 // value; a refused field leaves its value alone. The caller reads into a copy
@@ -67,6 +72,8 @@ public:
   void Integer(ControlId id, int& value, int low, int high);
   void Decimal(ControlId id, double& value, double low, double high);
   void Text(ControlId id, std::string& value, std::size_t maxChars);
+  // A multi-line text, stored with CR LF.
+  void Lines(ControlId id, std::string& value, std::size_t maxChars);
 
   bool ok() const { return !fault_; }
   const std::optional<ExchangeFault>& fault() const { return fault_; }

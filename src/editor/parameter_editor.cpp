@@ -33,9 +33,10 @@ const char* EditorPageTitle(EditorPageKind kind) {
   return KX700_TRANSLATE_NOOP("kx700::CParameterSheet", "Dossier");
 }
 
-ParameterEditor::ParameterEditor(CPc_kx700Doc& document, MessageHost& messages)
+ParameterEditor::ParameterEditor(CPc_kx700Doc& document, MessageHost& messages, const Clock& clock)
     : document_(document),
       messages_(messages),
+      clock_(clock),
       version_(document.GetConfigurationVersion()),
       caption_(CaptionOf(document)),
       pages_(EditorPagesFor(version_)),

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "common/clock.h"
 #include "common/message_host.h"
 #include "common/translatable.h"
 #include "editor/editor_page.h"
@@ -29,10 +30,12 @@ const char* EditorPageTitle(EditorPageKind kind);
 // so a panel that comes or goes meanwhile changes no page.
 class ParameterEditor {
 public:
-  ParameterEditor(CPc_kx700Doc& document, MessageHost& messages);
+  ParameterEditor(CPc_kx700Doc& document, MessageHost& messages, const Clock& clock = SystemClock::Instance());
 
   CPc_kx700Doc& document() { return document_; }
   MessageHost& messages() { return messages_; }
+  // Today, for a date the document does not hold.
+  LocalDateTime Today() const { return clock_.Now(); }
   const VersionTriple& version() const { return version_; }
   // The effective version compared with major.minor by a version operator.
   bool CompareVersion(int major, int minor, int op) const;
@@ -65,6 +68,7 @@ public:
 private:
   CPc_kx700Doc& document_;
   MessageHost& messages_;
+  const Clock& clock_;
   const VersionTriple version_;
   const std::string caption_;
   const std::vector<EditorPageKind> pages_;
