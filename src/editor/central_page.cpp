@@ -103,9 +103,10 @@ CentralForm LoadCentral(const CentralRecord& record, const std::list<ControlReco
     const ControlRecord* control = number > 0 ? FindUsable(controls, number) : nullptr;
     if (!control) continue;
     ChoiceItem item{ControlChoiceText(*control, true), number};
-    silence.insert(std::upper_bound(silence.begin(), silence.end(), item,
-                                    [](const ChoiceItem& a, const ChoiceItem& b) { return LessIgnoringCase(a.text, b.text); }),
-                   item);
+    silence.insert(
+        std::upper_bound(silence.begin(), silence.end(), item,
+                         [](const ChoiceItem& a, const ChoiceItem& b) { return LessIgnoringCase(a.text, b.text); }),
+        item);
   }
   for (const ChoiceItem& item : silence) form.silenceControls.push_back(item.data);
   return form;
@@ -130,7 +131,8 @@ void StoreCentral(const CentralForm& form, bool advancedCode, CentralRecord& rec
   for (std::size_t n = 0; n < form.monitoredSirens.size(); ++n) sirens |= form.monitoredSirens[n] ? 1 << n : 0;
   record.SetByte(R::kMonitoredSirenCircuits, sirens);
   const std::size_t slots = std::min(form.silenceControls.size(), std::size_t{R::kSilenceControlSlots});
-  for (std::size_t slot = 0; slot < slots; ++slot) record.SetByte(R::kSilenceControls + slot, form.silenceControls[slot]);
+  for (std::size_t slot = 0; slot < slots; ++slot)
+    record.SetByte(R::kSilenceControls + slot, form.silenceControls[slot]);
   record.SetByte(R::kGeneralControl, form.generalControl);
   record.SetByte(R::kAlertControl, form.alertControl);
 }
@@ -263,9 +265,10 @@ bool CentralPage::AddSilenceControl(int number) {
   if (!control) return false;
   auto items = SilenceItems(form_.silenceControls, editor_.document().controls);
   const ChoiceItem item{ControlChoiceText(*control, true), number};
-  items.insert(std::upper_bound(items.begin(), items.end(), item,
-                                [](const ChoiceItem& a, const ChoiceItem& b) { return LessIgnoringCase(a.text, b.text); }),
-               item);
+  items.insert(
+      std::upper_bound(items.begin(), items.end(), item,
+                       [](const ChoiceItem& a, const ChoiceItem& b) { return LessIgnoringCase(a.text, b.text); }),
+      item);
   form_.silenceControls.clear();
   for (const ChoiceItem& i : items) form_.silenceControls.push_back(i.data);
   ShowSilence();

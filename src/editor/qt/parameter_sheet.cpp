@@ -11,7 +11,9 @@
 
 #include "common/qt/qt_text.h"
 #include "editor/qt/actions_page_widget.h"
+#include "editor/qt/central_page_widget.h"
 #include "editor/qt/control_page_widget.h"
+#include "editor/qt/dossier_page_widget.h"
 #include "editor/qt/editor_page_widget.h"
 #include "editor/qt/loop_page_widget.h"
 
@@ -45,16 +47,16 @@ void SheetTabBar::keyPressEvent(QKeyEvent* event) {
 void SheetTabBar::wheelEvent(QWheelEvent* event) { event->ignore(); }
 
 EditorPageFactory ProgramEditorPages() {
-  return {[](EditorPageKind kind) {
-            return kind == EditorPageKind::Actions || kind == EditorPageKind::Controls || kind == EditorPageKind::Loops;
-          },
+  return {[](EditorPageKind) { return true; },
           [](EditorPageKind kind, ParameterEditor& editor, QWidget* parent) -> EditorPageWidget* {
             switch (kind) {
               case EditorPageKind::Actions: return new Crel_info(editor, parent);
               case EditorPageKind::Controls: return new Ccontrol(editor, parent);
+              case EditorPageKind::General: return new Ccentral(editor, parent);
               case EditorPageKind::Loops: return new Czone(editor, parent);
-              default: return nullptr;
+              case EditorPageKind::Dossier: break;
             }
+            return new Cdocu(editor, parent);
           }};
 }
 

@@ -8,24 +8,61 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QSignalBlocker>
+#include <QTextCursor>
+
+#include <algorithm>
+#include <memory>
 
 #include "common/cp1252.h"
 #include "common/qt/qt_text.h"
 
 namespace kx700 {
 
-QValidator::State Cp1252Validator::validate(QString& input, int&) const {
-  input.replace(QChar(0x00EE), QLatin1Char('i'));
-  for (const uint cp : input.toUcs4()) {
-    if (!UnicodeToCp1252(cp) || cp < 0x20) return Invalid;
+namespace {
+
+// Takes what the records can carry: code page 1252 without control
+// characters (line breaks where `lines`), 'î' typed as 'i'.
+bool TakeCp1252(QString& text, bool lines) {
+  text.replace(QChar(0x00EE), QLatin1Char('i'));
+  for (const uint cp : text.toUcs4()) {
+    if (!UnicodeToCp1252(cp) || (cp < 0x20 && !(lines && cp == '\n'))) return false;
   }
-  return Acceptable;
+  return true;
+}
+
+} // namespace
+
+QValidator::State Cp1252Validator::validate(QString& input, int&) const {
+  return TakeCp1252(input, false) ? Acceptable : Invalid;
 }
 
 void MakeTextField(QLineEdit* edit, int maxChars) {
   edit->setMaxLength(maxChars);
   edit->setValidator(new Cp1252Validator(edit));
+}
+
+void MakeLinesField(QPlainTextEdit* edit, int maxStored) {
+  edit->setTabChangesFocus(true);
+  // The last text within the rules, to go back to.
+  auto accepted = std::make_shared<QString>(edit->toPlainText());
+  QObject::connect(edit, &QPlainTextEdit::textChanged, edit, [edit, maxStored, accepted] {
+    const QString typed = edit->toPlainText();
+    QString text = typed;
+    const bool fits = TakeCp1252(text, true) && ToStoredLines(FromQString(text).value_or(std::string())).size() <=
+                                                    static_cast<std::size_t>(maxStored);
+    const QString& shown = fits ? text : *accepted;
+    if (shown != typed) {
+      const QSignalBlocker quiet(edit);
+      const int cursor = edit->textCursor().position() - static_cast<int>(typed.size() - shown.size());
+      edit->setPlainText(shown);
+      QTextCursor at = edit->textCursor();
+      at.setPosition(std::clamp(cursor, 0, static_cast<int>(shown.size())));
+      edit->setTextCursor(at);
+    }
+    *accepted = shown;
+  });
 }
 
 namespace {
@@ -61,6 +98,8 @@ std::string WidgetBindings::Text(ControlId id) const {
   QString text;
   if (auto* edit = qobject_cast<QLineEdit*>(widget(id)))
     text = edit->text();
+  else if (auto* lines = qobject_cast<QPlainTextEdit*>(widget(id)))
+    text = lines->toPlainText();
   else if (auto* label = qobject_cast<QLabel*>(widget(id)))
     text = label->text();
   // The edits take code page 1252 only; anything else is left out.
@@ -76,6 +115,9 @@ void WidgetBindings::SetText(ControlId id, const std::string& text) {
   if (auto* edit = qobject_cast<QLineEdit*>(widget(id))) {
     const QSignalBlocker quiet(edit);
     edit->setText(shown);
+  } else if (auto* lines = qobject_cast<QPlainTextEdit*>(widget(id))) {
+    // Through its own signal, so the field's rules know the text it starts from.
+    lines->setPlainText(shown);
   } else if (auto* label = qobject_cast<QLabel*>(widget(id))) {
     label->setText(shown);
   } else if (auto* button = qobject_cast<QAbstractButton*>(widget(id))) {

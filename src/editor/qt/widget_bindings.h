@@ -12,6 +12,7 @@
 #include "editor/page_view.h"
 
 class QLineEdit;
+class QPlainTextEdit;
 
 namespace kx700 {
 
@@ -26,6 +27,10 @@ public:
 // An edit for a text field of a record: code page 1252 only, at most
 // `maxChars` characters.
 void MakeTextField(QLineEdit* edit, int maxChars);
+// A multi-line edit for a text stored with CR LF between its lines: code page
+// 1252 only, at most `maxStored` characters with each line break counted as
+// the two it takes. Typing or pasting beyond that is refused.
+void MakeLinesField(QPlainTextEdit* edit, int maxStored);
 
 // The widgets of a page or a small dialog by control id, moved to and from
 // the values the page logic works with. Edits and labels carry texts, check

@@ -68,7 +68,7 @@ TEST(EditParameters, ALoopChangedInTheSheetIsSavedAndNothingElseChanges) {
   test::WhenModalShows<CParameterSheet>([&shown](CParameterSheet& sheet) {
     shown = true;
     EXPECT_EQ(sheet.windowTitle().toStdString().rfind("Parameters - ", 0), 0u);
-    ASSERT_TRUE(sheet.RequestTab(sheet.tabBar()->count() - 1));
+    ASSERT_TRUE(sheet.RequestPage(EditorPageKind::Loops));
     auto* page = static_cast<Czone*>(sheet.page(EditorPageKind::Loops));
     ASSERT_NE(page, nullptr);
     qobject_cast<QLineEdit*>(page->control(loop_ids::kName))->setText("Gewijzigd");

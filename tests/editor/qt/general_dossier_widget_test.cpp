@@ -1,0 +1,149 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QTest>
+
+#include <cstdlib>
+#include <optional>
+
+#include "editor/qt/central_page_widget.h"
+#include "editor/qt/dossier_page_widget.h"
+#include "editor/qt/parameter_sheet.h"
+#include "model/model_fixtures.h"
+#include "support/fake_message_host.h"
+
+namespace kx700 {
+namespace {
+
+void Screenshot(QWidget& w, const char* name) {
+  if (const char* dir = std::getenv("KX700_SCREENSHOTS")) w.grab().save(QString::fromLocal8Bit(dir) + "/" + name);
+}
+
+// General parameters with every field in use, and the controls they name.
+void FillGeneral(CPc_kx700Doc& document) {
+  document.controls.push_back(test::MakeControl(1, "Algemeen", 1));
+  document.controls.push_back(test::MakeControl(2, "Evacuatie", 2));
+  document.controls.push_back(test::MakeControl(3, "Stilte hal", 3));
+  document.controls.push_back(test::MakeControl(6, "Stilte kelder", 3));
+  CentralForm form;
+  form.panelName = "Centrale Noord";
+  form.project = "Kantoor Noord";
+  form.reactionTime = 3;
+  form.backbeep = true;
+  form.operatingCode = "0042";
+  form.switchOver = true;
+  form.switchOverHour = 7;
+  form.switchOverMinute = 30;
+  form.summerWinterTime = true;
+  form.repeaterPanels = 2;
+  form.relayCards = 3;
+  form.monitoredSirens = {true, false, true};
+  form.advancedCode = "1234";
+  form.advancedFlags = 0x15;
+  form.generalControl = 1;
+  form.alertControl = 2;
+  form.silenceControls = {3, 6};
+  StoreCentral(form, true, document.central);
+  document.central.UpdateChecksum();
+}
+
+void FillDossier(FixedBlocks& blocks) {
+  DossierForm form;
+  form.customer = "Brasserie Caf\xE9 Noord";
+  form.contact = "An Peeters";
+  form.address = "Kerkstraat 12\r\n9000 Gent";
+  form.telephone = "09 123 45 67";
+  form.email = "info@cafenoord.be";
+  form.installer = "Brandbeveiliging Vos";
+  form.technician = "Jan Janssens";
+  form.commissioned = {2024, 3, 15};
+  form.productionNumber = "KX7012345";
+  form.quiescentCurrent = "0.12";
+  form.alarmCurrent = "0.45";
+  form.battery = "17";
+  form.sirens = 6;
+  form.buzzers = 2;
+  form.flashLights = 3;
+  form.doorMagnets = 4;
+  form.dialler = true;
+  form.notes = "Jaarlijks nazicht in maart.\r\nSleutel bij de receptie.";
+  form.locations = {{1, "Inkom"}, {2, "Receptie"}};
+  StoreDossier(form, blocks);
+  blocks.repeater.SetByte(RepeaterBlock::VersionOffset(0), 1);
+  for (BlockType type : kFixedBlockOrder) RecordChecksum(blocks.BytesOf(type));
+}
+
+struct Sheet {
+  Sheet() {
+    document.version = {1, 2, 2};
+    FillGeneral(document);
+    FillDossier(document.fixedBlocks);
+    editor.emplace(document, host);
+    sheet = std::make_unique<CParameterSheet>(*editor);
+    sheet->show();
+  }
+  template <typename Page>
+  Page* Show(EditorPageKind kind) {
+    EXPECT_TRUE(sheet->RequestPage(kind));
+    return static_cast<Page*>(sheet->page(kind));
+  }
+  CPc_kx700Doc document;
+  test::FakeMessageHost host;
+  std::optional<ParameterEditor> editor;
+  std::unique_ptr<CParameterSheet> sheet;
+};
+
+TEST(GeneralPageWidget, TheGeneralParametersGoThroughTheWidgetsByteEqual) {
+  Sheet s;
+  const CentralRecord before = s.document.central;
+  auto* page = s.Show<Ccentral>(EditorPageKind::General);
+  ASSERT_NE(page, nullptr);
+  using namespace central_ids;
+  EXPECT_EQ(qobject_cast<QLineEdit*>(page->control(kOperatingCode))->text(), "0042");
+  EXPECT_EQ(qobject_cast<QComboBox*>(page->control(kAlertControl))->currentText(), "2 Evacuatie");
+  EXPECT_EQ(qobject_cast<QListWidget*>(page->control(kSilence))->count(), 2);
+  Screenshot(*s.sheet, "general_page.png");
+  ASSERT_TRUE(s.editor->Ok());
+  EXPECT_EQ(s.document.central, before);
+  EXPECT_FALSE(s.editor->Finish());
+}
+
+TEST(DossierPageWidget, TheDossierGoesThroughTheWidgetsByteEqual) {
+  Sheet s;
+  const FixedBlocks before = s.document.fixedBlocks;
+  auto* page = s.Show<Cdocu>(EditorPageKind::Dossier);
+  ASSERT_NE(page, nullptr);
+  using namespace dossier_ids;
+  EXPECT_EQ(qobject_cast<QPlainTextEdit*>(page->control(kAddress))->toPlainText(), "Kerkstraat 12\n9000 Gent");
+  EXPECT_EQ(page->dateEdit()->date(), QDate(2024, 3, 15));
+  // Signed by a technician: the commissioning fields are locked.
+  EXPECT_FALSE(page->control(kTechnician)->isEnabled());
+  Screenshot(*s.sheet, "dossier_page.png");
+  ASSERT_TRUE(s.editor->Ok());
+  EXPECT_EQ(s.document.fixedBlocks, before);
+}
+
+// The address takes 50 characters as stored, each line break counting two;
+// the date picker offers 2000 to 2099 only.
+TEST(DossierPageWidget, MultiLineLimitAndDateRange) {
+  Sheet s;
+  auto* page = s.Show<Cdocu>(EditorPageKind::Dossier);
+  auto* address = qobject_cast<QPlainTextEdit*>(page->control(dossier_ids::kAddress));
+  address->setFocus();
+  address->clear();
+  QTest::keyClicks(address, QString(24, QLatin1Char('a')));
+  QTest::keyClick(address, Qt::Key_Return);
+  QTest::keyClicks(address, QString(30, QLatin1Char('b')));
+  EXPECT_EQ(address->toPlainText(), QString(24, QLatin1Char('a')) + "\n" + QString(24, QLatin1Char('b')));
+  EXPECT_EQ(page->dateEdit()->minimumDate(), QDate(2000, 1, 1));
+  EXPECT_EQ(page->dateEdit()->maximumDate(), QDate(2099, 12, 31));
+}
+
+} // namespace
+} // namespace kx700
