@@ -38,7 +38,9 @@ int DaysIn(int month, int year) {
 
 DossierDate TodayInRange(const LocalDateTime& today) {
   // The picker holds 2000..2099 only.
-  return {std::clamp(today.year, 2000, 2099), today.month, today.day};
+  const int year = std::clamp(today.year, 2000, 2099);
+  if (!IsRealDate(year, today.month, today.day)) return {2000, 1, 1};
+  return {year, today.month, today.day};
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
@@ -11,7 +12,9 @@
 #include "app/qt/qt_dialog_runner.h"
 #include "common/text_helpers.h"
 #include "editor/qt/actions_page_widget.h"
+#include "editor/qt/central_page_widget.h"
 #include "editor/qt/control_page_widget.h"
+#include "editor/qt/dossier_page_widget.h"
 #include "editor/qt/loop_page_widget.h"
 #include "editor/qt/number_dialog.h"
 #include "editor/qt/parameter_sheet.h"
@@ -163,6 +166,101 @@ TEST(EditParameters, ChangesMadeInTheSheetReachThePanelAndNothingElse) {
   std::copy(changed[1].bytes.begin(), changed[1].bytes.end(), texts.bytes.begin());
   EXPECT_EQ(texts.OutputText(1), "Sirene zolder");
   EXPECT_EQ(texts.OutputText(0), "Sirene 1");
+}
+
+// A new document made on every page of the sheet: saved, read back and
+// checked without a fault, then sent to the panel and received back as it was.
+TEST(EditParameters, ANewDocumentMadeOnEveryPagePassesTheChecksAndTheRoundTrip) {
+  test::TempDir dir;
+  const std::string path = (dir.path() / "nieuw.qnd3").string();
+  test::AppBench b;
+  b.clock.SetNow({2026, 12, 10, 9, 0, 0, 4});
+  b.panel.SetProgramCardsAfterDownload(false);
+  b.RunFor(100);
+  ASSERT_TRUE(b.app->session().connected());
+
+  b.dialogs.parameterSheet = [](ParameterEditor& editor) {
+    CParameterSheet sheet(editor);
+    sheet.show();
+    ASSERT_EQ(sheet.tabBar()->count(), 5);
+    const auto click = [](QWidget* w) { QTest::mouseClick(w, Qt::LeftButton); };
+    const auto type = [](QWidget* w, const char* text) { qobject_cast<QLineEdit*>(w)->setText(text); };
+
+    // Acties: the base relays, output 4 named.
+    auto* actions = static_cast<Crel_info*>(sheet.page(EditorPageKind::Actions));
+    click(actions->navigationButton(nav_ids::kAdd));
+    click(actions->control(action_ids::Output(3)));
+    type(actions->control(action_ids::Text(3)), "Sirene hal");
+
+    // Sturingen: a general control on relay 4 that also drives the fail-safe
+    // relay 8 on a fault, and a loop control on relay 5.
+    ASSERT_TRUE(sheet.RequestPage(EditorPageKind::Controls));
+    auto* controls = static_cast<Ccontrol*>(sheet.page(EditorPageKind::Controls));
+    const auto row = [&](int r, const char* event, int relay) {
+      auto* events = qobject_cast<QComboBox*>(controls->control(control_ids::Event(r)));
+      events->setCurrentIndex(events->findText(event));
+      click(controls->control(control_ids::Relay(r, relay)));
+    };
+    click(controls->navigationButton(nav_ids::kAdd));
+    row(0, "Alarm", 3);
+    row(1, "Storing", 7);
+    click(controls->navigationButton(nav_ids::kAdd));
+    row(0, "Alarm", 4);
+
+    // Algemeen: the panel's name; the general control is taken by itself.
+    ASSERT_TRUE(sheet.RequestPage(EditorPageKind::General));
+    auto* general = static_cast<Ccentral*>(sheet.page(EditorPageKind::General));
+    type(general->control(central_ids::kPanelName), "Nieuwe centrale");
+    EXPECT_EQ(qobject_cast<QComboBox*>(general->control(central_ids::kGeneralControl))->currentText(), "1 Sturing 1");
+
+    // Lus: one loop on the loop control.
+    ASSERT_TRUE(sheet.RequestPage(EditorPageKind::Loops));
+    auto* loops = static_cast<Czone*>(sheet.page(EditorPageKind::Loops));
+    click(loops->navigationButton(nav_ids::kAdd));
+    auto* loopControl = qobject_cast<QComboBox*>(loops->control(loop_ids::kLoopControl));
+    loopControl->setCurrentIndex(loopControl->findText("2 Sturing 2"));
+
+    // Dossier: customer and technician; the date shown is today's.
+    ASSERT_TRUE(sheet.RequestPage(EditorPageKind::Dossier));
+    auto* dossier = static_cast<Cdocu*>(sheet.page(EditorPageKind::Dossier));
+    type(dossier->control(dossier_ids::kCustomer), "Nieuwe klant");
+    type(dossier->control(dossier_ids::kTechnician), "Jan Janssens");
+    EXPECT_EQ(dossier->dateEdit()->date(), QDate(2026, 12, 10));
+    sheet.accept();
+    EXPECT_EQ(sheet.result(), QDialog::Accepted);
+  };
+  ASSERT_TRUE(b.app->Dispatch(kCmdEditParameters));
+  EXPECT_TRUE(b.app->controller().modified());
+  ASSERT_TRUE(b.host.boxes().empty()) << b.host.boxes().front().text;
+
+  b.files.script.push_back(path);
+  ASSERT_TRUE(b.app->controller().OnFileSaveAs());
+  CPc_kx700Doc saved;
+  test::FakeMessageHost checks;
+  ASSERT_TRUE(saved.ReadFile(path, checks));
+  const Configuration& made = b.app->document().configuration();
+  EXPECT_TRUE(saved.loops == made.loops && saved.controls == made.controls && saved.relayTexts == made.relayTexts &&
+              saved.central == made.central && saved.fixedBlocks == made.fixedBlocks);
+  EXPECT_TRUE(saved.CheckParameters(checks));
+  for (const auto& box : checks.boxes()) ADD_FAILURE() << box.caption << ": " << box.text;
+
+  b.host.Answer(MessageAnswer::Ok); // the panel's configuration is overwritten
+  ASSERT_TRUE(b.app->Dispatch(kCmdSend));
+  EXPECT_EQ(b.host.boxes().back().text, "Transmissie succesvol!");
+  const Configuration sent = b.app->document().configuration();
+  b.RunFor(5'100); // the panel restarts and is identified again
+  ASSERT_TRUE(b.app->session().connected());
+  b.host.Answer(MessageAnswer::Ok); // the document's data is overwritten
+  ASSERT_TRUE(b.app->Dispatch(kCmdReceive));
+  Configuration received = b.app->document().configuration();
+  received.sourcePanelNumber = sent.sourcePanelNumber;
+  received.version = sent.version;
+  EXPECT_TRUE(received.loops == sent.loops);
+  EXPECT_TRUE(received.controls == sent.controls);
+  EXPECT_TRUE(received.relayTexts == sent.relayTexts);
+  EXPECT_TRUE(received.central == sent.central);
+  EXPECT_TRUE(received.fixedBlocks.customer == sent.fixedBlocks.customer);
+  EXPECT_TRUE(received.fixedBlocks.installation == sent.fixedBlocks.installation);
 }
 
 } // namespace
