@@ -2,12 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <deque>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "editor/central_page.h"
+#include "editor/dossier_page.h"
 #include "editor/exchange.h"
 #include "editor/loop_page.h"
 #include "editor/page_view.h"
@@ -131,6 +135,44 @@ public:
   std::vector<CompositionEntry> detectorKindPresets;
   std::optional<LevelRowLabel> upperLabel;
   std::optional<LevelRowLabel> lowerLabel;
+};
+
+// The general page: "Geavanceerd" answers from a script, "Selecteer" runs
+// what the test gives it (a SilencePicker over a FakePageView, say).
+class FakeCentralPageView final : public FakeWidgets<CentralPageView> {
+public:
+  std::optional<std::uint8_t> ChooseAdvancedFlags(std::uint8_t flags) override {
+    advancedPresets.push_back(flags);
+    return NextAnswer(advancedFlags, "advanced dialog");
+  }
+  void PickSilenceControls() override {
+    if (!pickSilence) {
+      ADD_FAILURE() << "silence picker without a script";
+      return;
+    }
+    pickSilence();
+  }
+
+  std::deque<std::optional<std::uint8_t>> advancedFlags; // nullopt = Cancel
+  std::vector<std::uint8_t> advancedPresets;
+  std::function<void()> pickSilence;
+};
+
+// The dossier page: the date picker as a value, the lock picture as a log.
+class FakeDossierPageView final : public FakeWidgets<DossierPageView> {
+public:
+  DossierDate Date() const override { return date; }
+  void SetDate(const DossierDate& value) override { date = value; }
+  void ShowLock(bool locked) override { lockShown.push_back(locked); }
+  std::optional<RepeaterLocation> EditLocation(const RepeaterLocation& preset) override {
+    locationPresets.push_back(preset);
+    return NextAnswer(locations, "location dialog");
+  }
+
+  DossierDate date;
+  std::vector<bool> lockShown;
+  std::deque<std::optional<RepeaterLocation>> locations; // nullopt = Cancel
+  std::vector<RepeaterLocation> locationPresets;
 };
 
 } // namespace kx700::test
