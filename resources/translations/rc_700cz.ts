@@ -172,6 +172,152 @@
     </message>
 </context>
 <context>
+    <name>kx700::Cadvanced</name>
+    <message>
+        <source>Geavanceerd</source>
+        <translation>Pokročilé</translation>
+    </message>
+    <message>
+        <source>Evacuatie bekrachtigt &apos;Algemeen alarm&apos;</source>
+        <translation>Evakuace aktivuje &apos;Obecný poplach&apos;</translation>
+    </message>
+    <message>
+        <source>Reset &apos;storingen&apos; automatisch</source>
+        <translation>Automatický reset &apos;poruch&apos;</translation>
+    </message>
+    <message>
+        <source>Evacuatie vertraging</source>
+        <translation>Zpoždění evakuace</translation>
+    </message>
+    <message>
+        <source>Schakelt enkel naar &apos;Evacuatie vertraagd&apos;</source>
+        <translation>Přepíná pouze na &apos;Zpožděná evakuace&apos;</translation>
+    </message>
+    <message>
+        <source>Bediening</source>
+        <translation>Obsluha</translation>
+    </message>
+    <message>
+        <source>START/STOP sirenes</source>
+        <translation>START/STOP sirén</translation>
+    </message>
+    <message>
+        <source>Waarschuwing</source>
+        <translation>Varování</translation>
+    </message>
+    <message>
+        <source>Waarschuwing/Evacuatie</source>
+        <translation>Varování/Evakuace</translation>
+    </message>
+    <message>
+        <source>UIT DIENST sirenes</source>
+        <translation>Sirény MIMO PROVOZ</translation>
+    </message>
+    <message>
+        <source>Evacuatie - Sirenes</source>
+        <translation>Evakuace - Sirény</translation>
+    </message>
+    <message>
+        <source>Evacuatie - Reset en Stilte</source>
+        <translation>Evakuace - Reset a Ztišení</translation>
+    </message>
+</context>
+<context>
+    <name>kx700::Ccentral</name>
+    <message>
+        <source>Backbeep</source>
+        <translation>Backbeep</translation>
+    </message>
+    <message>
+        <source>Zomer/wintertijd</source>
+        <translation>Letní/zimní čas</translation>
+    </message>
+    <message>
+        <source>Omschakeltijd evacuatie direct</source>
+        <translation>Doba přepnutí na přímou evakuaci</translation>
+    </message>
+    <message>
+        <source>Actief</source>
+        <translation>Aktivní</translation>
+    </message>
+    <message>
+        <source>Omschakeltijd evacuatie direct actief</source>
+        <translation>Doba přepnutí na přímou evakuaci aktivní</translation>
+    </message>
+    <message>
+        <source>Beveiligde sirenekring</source>
+        <translation>Hlídaný sirénový okruh</translation>
+    </message>
+    <message>
+        <source>Relais %1</source>
+        <translation>Relé %1</translation>
+    </message>
+    <message>
+        <source>Stiltesturing toevoegen</source>
+        <translation>Přidat ovládání ztišení</translation>
+    </message>
+    <message>
+        <source>Stiltesturing verwijderen</source>
+        <translation>Odstranit ovládání ztišení</translation>
+    </message>
+    <message>
+        <source>Geavanceerd</source>
+        <translation>Pokročilé</translation>
+    </message>
+    <message>
+        <source>&amp;Centrale</source>
+        <translation>Ú&amp;středna</translation>
+    </message>
+    <message>
+        <source>&amp;Project</source>
+        <translation>&amp;Projekt</translation>
+    </message>
+    <message>
+        <source>Code &amp;bediening</source>
+        <translation>Kód o&amp;bsluhy</translation>
+    </message>
+    <message>
+        <source>Code &amp;geavanceerd</source>
+        <translation>Po&amp;kročilý kód</translation>
+    </message>
+    <message>
+        <source>&amp;Evacuatie reactietijd</source>
+        <translation>Reakční doba &amp;evakuace</translation>
+    </message>
+    <message>
+        <source>min.</source>
+        <translation>min.</translation>
+    </message>
+    <message>
+        <source>uur</source>
+        <translation>hod.</translation>
+    </message>
+    <message>
+        <source>&amp;Relaiskaarten</source>
+        <translation>&amp;Reléové karty</translation>
+    </message>
+    <message>
+        <source>&amp;Herhaalborden</source>
+        <translation>Op&amp;akovací panely</translation>
+    </message>
+    <message>
+        <source>&amp;Algemene sturing</source>
+        <translation>Obe&amp;cné ovládání</translation>
+    </message>
+    <message>
+        <source>&amp;Waarschuwing - evacuatie</source>
+        <translation>&amp;Varování - evakuace</translation>
+    </message>
+    <message>
+        <source>&amp;Stiltesturingen</source>
+        <translation>Ovládání z&amp;tišení</translation>
+    </message>
+    <message>
+        <source>Stiltesturingen</source>
+        <translation>Ovládání ztišení</translation>
+    </message>
+</context>
+<context>
     <name>kx700::Ccommunication_settings</name>
     <message>
         <source>Communicatie</source>
@@ -266,6 +412,132 @@
     </message>
 </context>
 <context>
+    <name>kx700::Cdocu</name>
+    <message>
+        <source>Inbedrijfstelling</source>
+        <translation>Uvedení do provozu</translation>
+    </message>
+    <message>
+        <source>Vergrendeld</source>
+        <translation>Uzamčeno</translation>
+    </message>
+    <message>
+        <source>Toebehoren</source>
+        <translation>Příslušenství</translation>
+    </message>
+    <message>
+        <source>Telefoonkiezer</source>
+        <translation>Telefonní volič</translation>
+    </message>
+    <message>
+        <source>Locatie toevoegen of wijzigen</source>
+        <translation>Přidat nebo změnit umístění</translation>
+    </message>
+    <message>
+        <source>Locatie verwijderen</source>
+        <translation>Odstranit umístění</translation>
+    </message>
+    <message>
+        <source>&amp;Klant</source>
+        <translation>Zákaz&amp;ník</translation>
+    </message>
+    <message>
+        <source>C&amp;ontactpersoon</source>
+        <translation>&amp;Kontaktní osoba</translation>
+    </message>
+    <message>
+        <source>A&amp;dres</source>
+        <translation>&amp;Adresa</translation>
+    </message>
+    <message>
+        <source>&amp;Telefoon</source>
+        <translation>&amp;Telefon</translation>
+    </message>
+    <message>
+        <source>&amp;e-mail</source>
+        <translation>&amp;e-mail</translation>
+    </message>
+    <message>
+        <source>&amp;Installateur</source>
+        <translation>Montážní &amp;firma</translation>
+    </message>
+    <message>
+        <source>Te&amp;chnicus</source>
+        <translation>Tec&amp;hnik</translation>
+    </message>
+    <message>
+        <source>Dat&amp;um</source>
+        <translation>&amp;Datum</translation>
+    </message>
+    <message>
+        <source>&amp;Productienummer: C</source>
+        <translation>&amp;Výrobní číslo: C</translation>
+    </message>
+    <message>
+        <source>Verbruik &amp;rust</source>
+        <translation>Kl&amp;idový odběr</translation>
+    </message>
+    <message>
+        <source>Ampère</source>
+        <translation>Ampér</translation>
+    </message>
+    <message>
+        <source>Verbruik a&amp;larm</source>
+        <translation>Popla&amp;chový odběr</translation>
+    </message>
+    <message>
+        <source>&amp;Batterijen</source>
+        <translation>Bate&amp;rie</translation>
+    </message>
+    <message>
+        <source>Ah</source>
+        <translation>Ah</translation>
+    </message>
+    <message>
+        <source>&amp;Sirenes</source>
+        <translation>&amp;Sirény</translation>
+    </message>
+    <message>
+        <source>&amp;Zoemers</source>
+        <translation>&amp;Bzučáky</translation>
+    </message>
+    <message>
+        <source>&amp;Flitslichten</source>
+        <translation>Záb&amp;leskové majáky</translation>
+    </message>
+    <message>
+        <source>Deur&amp;magneten</source>
+        <translation>Dveřní &amp;magnety</translation>
+    </message>
+    <message>
+        <source>Lokatie &amp;herhaalborden</source>
+        <translation>&amp;Umístění opakovacích panelů</translation>
+    </message>
+    <message>
+        <source>&amp;Notities</source>
+        <translation>&amp;Poznámky</translation>
+    </message>
+    <message>
+        <source>Lokatie herhaalborden</source>
+        <translation>Umístění opakovacích panelů</translation>
+    </message>
+</context>
+<context>
+    <name>kx700::Cloc_periph</name>
+    <message>
+        <source>Herhaalbord locatie</source>
+        <translation>Umístění opakovacího panelu</translation>
+    </message>
+    <message>
+        <source>&amp;Adres</source>
+        <translation>&amp;Adresa</translation>
+    </message>
+    <message>
+        <source>&amp;Locatie</source>
+        <translation>&amp;Umístění</translation>
+    </message>
+</context>
+<context>
     <name>kx700::Crel_info</name>
     <message>
         <source>Geen</source>
@@ -305,6 +577,17 @@
     <message>
         <source>&amp;Aantal</source>
         <translation>&amp;Počet</translation>
+    </message>
+</context>
+<context>
+    <name>kx700::Csellist</name>
+    <message>
+        <source>Selecteer</source>
+        <translation>Vybrat</translation>
+    </message>
+    <message>
+        <source>Stiltesturingen</source>
+        <translation>Ovládání ztišení</translation>
     </message>
 </context>
 <context>

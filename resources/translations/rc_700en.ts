@@ -172,6 +172,152 @@
     </message>
 </context>
 <context>
+    <name>kx700::Cadvanced</name>
+    <message>
+        <source>Geavanceerd</source>
+        <translation>Advanced</translation>
+    </message>
+    <message>
+        <source>Evacuatie bekrachtigt &apos;Algemeen alarm&apos;</source>
+        <translation>Evacuation activates &apos;General alarm&apos;</translation>
+    </message>
+    <message>
+        <source>Reset &apos;storingen&apos; automatisch</source>
+        <translation>Reset &apos;faults&apos; automatically</translation>
+    </message>
+    <message>
+        <source>Evacuatie vertraging</source>
+        <translation>Evacuation delay</translation>
+    </message>
+    <message>
+        <source>Schakelt enkel naar &apos;Evacuatie vertraagd&apos;</source>
+        <translation>Switches only to &apos;Delayed evacuation&apos;</translation>
+    </message>
+    <message>
+        <source>Bediening</source>
+        <translation>Operation</translation>
+    </message>
+    <message>
+        <source>START/STOP sirenes</source>
+        <translation>START/STOP sirens</translation>
+    </message>
+    <message>
+        <source>Waarschuwing</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>Waarschuwing/Evacuatie</source>
+        <translation>Warning/Evacuation</translation>
+    </message>
+    <message>
+        <source>UIT DIENST sirenes</source>
+        <translation>Sirens OUT OF SERVICE</translation>
+    </message>
+    <message>
+        <source>Evacuatie - Sirenes</source>
+        <translation>Evacuation - Sirens</translation>
+    </message>
+    <message>
+        <source>Evacuatie - Reset en Stilte</source>
+        <translation>Evacuation - Reset and Silence</translation>
+    </message>
+</context>
+<context>
+    <name>kx700::Ccentral</name>
+    <message>
+        <source>Backbeep</source>
+        <translation>Backbeep</translation>
+    </message>
+    <message>
+        <source>Zomer/wintertijd</source>
+        <translation>Summer/winter time</translation>
+    </message>
+    <message>
+        <source>Omschakeltijd evacuatie direct</source>
+        <translation>Switch-over time to direct evacuation</translation>
+    </message>
+    <message>
+        <source>Actief</source>
+        <translation>Active</translation>
+    </message>
+    <message>
+        <source>Omschakeltijd evacuatie direct actief</source>
+        <translation>Switch-over time to direct evacuation active</translation>
+    </message>
+    <message>
+        <source>Beveiligde sirenekring</source>
+        <translation>Monitored siren circuit</translation>
+    </message>
+    <message>
+        <source>Relais %1</source>
+        <translation>Relay %1</translation>
+    </message>
+    <message>
+        <source>Stiltesturing toevoegen</source>
+        <translation>Add silence control</translation>
+    </message>
+    <message>
+        <source>Stiltesturing verwijderen</source>
+        <translation>Remove silence control</translation>
+    </message>
+    <message>
+        <source>Geavanceerd</source>
+        <translation>Advanced</translation>
+    </message>
+    <message>
+        <source>&amp;Centrale</source>
+        <translation>Co&amp;ntrol panel</translation>
+    </message>
+    <message>
+        <source>&amp;Project</source>
+        <translation>&amp;Project</translation>
+    </message>
+    <message>
+        <source>Code &amp;bediening</source>
+        <translation>Opera&amp;ting code</translation>
+    </message>
+    <message>
+        <source>Code &amp;geavanceerd</source>
+        <translation>&amp;Advanced code</translation>
+    </message>
+    <message>
+        <source>&amp;Evacuatie reactietijd</source>
+        <translation>&amp;Evacuation reaction time</translation>
+    </message>
+    <message>
+        <source>min.</source>
+        <translation>min.</translation>
+    </message>
+    <message>
+        <source>uur</source>
+        <translation>hour</translation>
+    </message>
+    <message>
+        <source>&amp;Relaiskaarten</source>
+        <translation>Re&amp;lay cards</translation>
+    </message>
+    <message>
+        <source>&amp;Herhaalborden</source>
+        <translation>&amp;Repeater panels</translation>
+    </message>
+    <message>
+        <source>&amp;Algemene sturing</source>
+        <translation>&amp;General control</translation>
+    </message>
+    <message>
+        <source>&amp;Waarschuwing - evacuatie</source>
+        <translation>&amp;Warning - evacuation</translation>
+    </message>
+    <message>
+        <source>&amp;Stiltesturingen</source>
+        <translation>&amp;Silence controls</translation>
+    </message>
+    <message>
+        <source>Stiltesturingen</source>
+        <translation>Silence controls</translation>
+    </message>
+</context>
+<context>
     <name>kx700::Ccommunication_settings</name>
     <message>
         <source>Communicatie</source>
@@ -266,6 +412,132 @@
     </message>
 </context>
 <context>
+    <name>kx700::Cdocu</name>
+    <message>
+        <source>Inbedrijfstelling</source>
+        <translation>Commissioning</translation>
+    </message>
+    <message>
+        <source>Vergrendeld</source>
+        <translation>Locked</translation>
+    </message>
+    <message>
+        <source>Toebehoren</source>
+        <translation>Accessories</translation>
+    </message>
+    <message>
+        <source>Telefoonkiezer</source>
+        <translation>Telephone dialler</translation>
+    </message>
+    <message>
+        <source>Locatie toevoegen of wijzigen</source>
+        <translation>Add or change location</translation>
+    </message>
+    <message>
+        <source>Locatie verwijderen</source>
+        <translation>Remove location</translation>
+    </message>
+    <message>
+        <source>&amp;Klant</source>
+        <translation>C&amp;ustomer</translation>
+    </message>
+    <message>
+        <source>C&amp;ontactpersoon</source>
+        <translation>Contact &amp;person</translation>
+    </message>
+    <message>
+        <source>A&amp;dres</source>
+        <translation>&amp;Address</translation>
+    </message>
+    <message>
+        <source>&amp;Telefoon</source>
+        <translation>&amp;Telephone</translation>
+    </message>
+    <message>
+        <source>&amp;e-mail</source>
+        <translation>&amp;e-mail</translation>
+    </message>
+    <message>
+        <source>&amp;Installateur</source>
+        <translation>&amp;Installer</translation>
+    </message>
+    <message>
+        <source>Te&amp;chnicus</source>
+        <translation>Tec&amp;hnician</translation>
+    </message>
+    <message>
+        <source>Dat&amp;um</source>
+        <translation>&amp;Date</translation>
+    </message>
+    <message>
+        <source>&amp;Productienummer: C</source>
+        <translation>Production nu&amp;mber: C</translation>
+    </message>
+    <message>
+        <source>Verbruik &amp;rust</source>
+        <translation>&amp;Quiescent consumption</translation>
+    </message>
+    <message>
+        <source>Ampère</source>
+        <translation>Ampere</translation>
+    </message>
+    <message>
+        <source>Verbruik a&amp;larm</source>
+        <translation>A&amp;larm consumption</translation>
+    </message>
+    <message>
+        <source>&amp;Batterijen</source>
+        <translation>&amp;Batteries</translation>
+    </message>
+    <message>
+        <source>Ah</source>
+        <translation>Ah</translation>
+    </message>
+    <message>
+        <source>&amp;Sirenes</source>
+        <translation>&amp;Sirens</translation>
+    </message>
+    <message>
+        <source>&amp;Zoemers</source>
+        <translation>Bu&amp;zzers</translation>
+    </message>
+    <message>
+        <source>&amp;Flitslichten</source>
+        <translation>&amp;Flash lights</translation>
+    </message>
+    <message>
+        <source>Deur&amp;magneten</source>
+        <translation>Door ma&amp;gnets</translation>
+    </message>
+    <message>
+        <source>Lokatie &amp;herhaalborden</source>
+        <translation>&amp;Repeater panel locations</translation>
+    </message>
+    <message>
+        <source>&amp;Notities</source>
+        <translation>&amp;Notes</translation>
+    </message>
+    <message>
+        <source>Lokatie herhaalborden</source>
+        <translation>Repeater panel locations</translation>
+    </message>
+</context>
+<context>
+    <name>kx700::Cloc_periph</name>
+    <message>
+        <source>Herhaalbord locatie</source>
+        <translation>Repeater panel location</translation>
+    </message>
+    <message>
+        <source>&amp;Adres</source>
+        <translation>&amp;Address</translation>
+    </message>
+    <message>
+        <source>&amp;Locatie</source>
+        <translation>&amp;Location</translation>
+    </message>
+</context>
+<context>
     <name>kx700::Crel_info</name>
     <message>
         <source>Geen</source>
@@ -305,6 +577,17 @@
     <message>
         <source>&amp;Aantal</source>
         <translation>&amp;Quantity</translation>
+    </message>
+</context>
+<context>
+    <name>kx700::Csellist</name>
+    <message>
+        <source>Selecteer</source>
+        <translation>Select</translation>
+    </message>
+    <message>
+        <source>Stiltesturingen</source>
+        <translation>Silence controls</translation>
     </message>
 </context>
 <context>

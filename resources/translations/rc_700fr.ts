@@ -172,6 +172,152 @@
     </message>
 </context>
 <context>
+    <name>kx700::Cadvanced</name>
+    <message>
+        <source>Geavanceerd</source>
+        <translation>Avancé</translation>
+    </message>
+    <message>
+        <source>Evacuatie bekrachtigt &apos;Algemeen alarm&apos;</source>
+        <translation>L&apos;évacuation active &apos;Alarme générale&apos;</translation>
+    </message>
+    <message>
+        <source>Reset &apos;storingen&apos; automatisch</source>
+        <translation>Reset automatique des &apos;dérangements&apos;</translation>
+    </message>
+    <message>
+        <source>Evacuatie vertraging</source>
+        <translation>Temporisation alarme</translation>
+    </message>
+    <message>
+        <source>Schakelt enkel naar &apos;Evacuatie vertraagd&apos;</source>
+        <translation>Commute uniquement vers &apos;Alarme temporisée&apos;</translation>
+    </message>
+    <message>
+        <source>Bediening</source>
+        <translation>Exploitation</translation>
+    </message>
+    <message>
+        <source>START/STOP sirenes</source>
+        <translation>START/STOP sirènes</translation>
+    </message>
+    <message>
+        <source>Waarschuwing</source>
+        <translation>Alerte</translation>
+    </message>
+    <message>
+        <source>Waarschuwing/Evacuatie</source>
+        <translation>Alerte/Alarme</translation>
+    </message>
+    <message>
+        <source>UIT DIENST sirenes</source>
+        <translation>HORS SERVICE sirènes</translation>
+    </message>
+    <message>
+        <source>Evacuatie - Sirenes</source>
+        <translation>Alarme - Sirènes</translation>
+    </message>
+    <message>
+        <source>Evacuatie - Reset en Stilte</source>
+        <translation>Alarme - Reset et Silence</translation>
+    </message>
+</context>
+<context>
+    <name>kx700::Ccentral</name>
+    <message>
+        <source>Backbeep</source>
+        <translation>Backbeep</translation>
+    </message>
+    <message>
+        <source>Zomer/wintertijd</source>
+        <translation>Heure d&apos;été/d&apos;hiver</translation>
+    </message>
+    <message>
+        <source>Omschakeltijd evacuatie direct</source>
+        <translation>Temps de commutation alarme directe</translation>
+    </message>
+    <message>
+        <source>Actief</source>
+        <translation>Actif</translation>
+    </message>
+    <message>
+        <source>Omschakeltijd evacuatie direct actief</source>
+        <translation>Temps de commutation alarme directe actif</translation>
+    </message>
+    <message>
+        <source>Beveiligde sirenekring</source>
+        <translation>Sortie sirène surveillée</translation>
+    </message>
+    <message>
+        <source>Relais %1</source>
+        <translation>Relais %1</translation>
+    </message>
+    <message>
+        <source>Stiltesturing toevoegen</source>
+        <translation>Ajouter un asservissement silence</translation>
+    </message>
+    <message>
+        <source>Stiltesturing verwijderen</source>
+        <translation>Supprimer l&apos;asservissement silence</translation>
+    </message>
+    <message>
+        <source>Geavanceerd</source>
+        <translation>Avancé</translation>
+    </message>
+    <message>
+        <source>&amp;Centrale</source>
+        <translation>&amp;Centrale</translation>
+    </message>
+    <message>
+        <source>&amp;Project</source>
+        <translation>&amp;Projet</translation>
+    </message>
+    <message>
+        <source>Code &amp;bediening</source>
+        <translation>Code d&apos;&amp;exploitation</translation>
+    </message>
+    <message>
+        <source>Code &amp;geavanceerd</source>
+        <translation>Code a&amp;vancé</translation>
+    </message>
+    <message>
+        <source>&amp;Evacuatie reactietijd</source>
+        <translation>&amp;Temps de réaction alarme</translation>
+    </message>
+    <message>
+        <source>min.</source>
+        <translation>min.</translation>
+    </message>
+    <message>
+        <source>uur</source>
+        <translation>heure</translation>
+    </message>
+    <message>
+        <source>&amp;Relaiskaarten</source>
+        <translation>Cartes à &amp;relais</translation>
+    </message>
+    <message>
+        <source>&amp;Herhaalborden</source>
+        <translation>Ta&amp;bleaux répétiteurs</translation>
+    </message>
+    <message>
+        <source>&amp;Algemene sturing</source>
+        <translation>Asservissement co&amp;mmun</translation>
+    </message>
+    <message>
+        <source>&amp;Waarschuwing - evacuatie</source>
+        <translation>A&amp;lerte - alarme</translation>
+    </message>
+    <message>
+        <source>&amp;Stiltesturingen</source>
+        <translation>Asservissements &amp;silence</translation>
+    </message>
+    <message>
+        <source>Stiltesturingen</source>
+        <translation>Asservissements silence</translation>
+    </message>
+</context>
+<context>
     <name>kx700::Ccommunication_settings</name>
     <message>
         <source>Communicatie</source>
@@ -266,6 +412,132 @@
     </message>
 </context>
 <context>
+    <name>kx700::Cdocu</name>
+    <message>
+        <source>Inbedrijfstelling</source>
+        <translation>Mise en service</translation>
+    </message>
+    <message>
+        <source>Vergrendeld</source>
+        <translation>Verrouillé</translation>
+    </message>
+    <message>
+        <source>Toebehoren</source>
+        <translation>Accessoires</translation>
+    </message>
+    <message>
+        <source>Telefoonkiezer</source>
+        <translation>Transmetteur téléphonique</translation>
+    </message>
+    <message>
+        <source>Locatie toevoegen of wijzigen</source>
+        <translation>Ajouter ou modifier un emplacement</translation>
+    </message>
+    <message>
+        <source>Locatie verwijderen</source>
+        <translation>Supprimer l&apos;emplacement</translation>
+    </message>
+    <message>
+        <source>&amp;Klant</source>
+        <translation>&amp;Client</translation>
+    </message>
+    <message>
+        <source>C&amp;ontactpersoon</source>
+        <translation>&amp;Personne de contact</translation>
+    </message>
+    <message>
+        <source>A&amp;dres</source>
+        <translation>Adre&amp;sse</translation>
+    </message>
+    <message>
+        <source>&amp;Telefoon</source>
+        <translation>&amp;Téléphone</translation>
+    </message>
+    <message>
+        <source>&amp;e-mail</source>
+        <translation>&amp;e-mail</translation>
+    </message>
+    <message>
+        <source>&amp;Installateur</source>
+        <translation>&amp;Installateur</translation>
+    </message>
+    <message>
+        <source>Te&amp;chnicus</source>
+        <translation>Tec&amp;hnicien</translation>
+    </message>
+    <message>
+        <source>Dat&amp;um</source>
+        <translation>&amp;Date</translation>
+    </message>
+    <message>
+        <source>&amp;Productienummer: C</source>
+        <translation>N&amp;uméro de production: C</translation>
+    </message>
+    <message>
+        <source>Verbruik &amp;rust</source>
+        <translation>Consommation au &amp;repos</translation>
+    </message>
+    <message>
+        <source>Ampère</source>
+        <translation>Ampère</translation>
+    </message>
+    <message>
+        <source>Verbruik a&amp;larm</source>
+        <translation>Consommation en alar&amp;me</translation>
+    </message>
+    <message>
+        <source>&amp;Batterijen</source>
+        <translation>&amp;Batteries</translation>
+    </message>
+    <message>
+        <source>Ah</source>
+        <translation>Ah</translation>
+    </message>
+    <message>
+        <source>&amp;Sirenes</source>
+        <translation>Sir&amp;ènes</translation>
+    </message>
+    <message>
+        <source>&amp;Zoemers</source>
+        <translation>Ronf&amp;leurs</translation>
+    </message>
+    <message>
+        <source>&amp;Flitslichten</source>
+        <translation>&amp;Flashs</translation>
+    </message>
+    <message>
+        <source>Deur&amp;magneten</source>
+        <translation>&amp;Ventouses</translation>
+    </message>
+    <message>
+        <source>Lokatie &amp;herhaalborden</source>
+        <translation>Emplacement des tableau&amp;x répétiteurs</translation>
+    </message>
+    <message>
+        <source>&amp;Notities</source>
+        <translation>&amp;Notes</translation>
+    </message>
+    <message>
+        <source>Lokatie herhaalborden</source>
+        <translation>Emplacement des tableaux répétiteurs</translation>
+    </message>
+</context>
+<context>
+    <name>kx700::Cloc_periph</name>
+    <message>
+        <source>Herhaalbord locatie</source>
+        <translation>Emplacement du tableau répétiteur</translation>
+    </message>
+    <message>
+        <source>&amp;Adres</source>
+        <translation>&amp;Adresse</translation>
+    </message>
+    <message>
+        <source>&amp;Locatie</source>
+        <translation>&amp;Emplacement</translation>
+    </message>
+</context>
+<context>
     <name>kx700::Crel_info</name>
     <message>
         <source>Geen</source>
@@ -305,6 +577,17 @@
     <message>
         <source>&amp;Aantal</source>
         <translation>&amp;Nombre</translation>
+    </message>
+</context>
+<context>
+    <name>kx700::Csellist</name>
+    <message>
+        <source>Selecteer</source>
+        <translation>Sélectionner</translation>
+    </message>
+    <message>
+        <source>Stiltesturingen</source>
+        <translation>Asservissements silence</translation>
     </message>
 </context>
 <context>

@@ -166,6 +166,7 @@ Ccentral::Ccentral(ParameterEditor& editor, QWidget* parent)
     combo->setMinimumContentsLength(18);
   }
   auto* silence = new QListWidget(this);
+  silence->setAccessibleName(tr("Stiltesturingen"));
   silence->setMaximumHeight(silence->fontMetrics().height() * 8 + 8);
   auto* addSilence = new QPushButton(QStringLiteral(">"), this);
   addSilence->setAccessibleName(tr("Stiltesturing toevoegen"));

@@ -138,6 +138,7 @@ Cdocu::Cdocu(ParameterEditor& editor, QWidget* parent)
   auto* dialler = new QCheckBox(tr("Telefoonkiezer"), accessories);
 
   auto* locations = new QListWidget(this);
+  locations->setAccessibleName(tr("Lokatie herhaalborden"));
   locations->setMaximumHeight(locations->fontMetrics().height() * 8 + 8);
   auto* addLocation = new QPushButton(QStringLiteral(">"), this);
   addLocation->setAccessibleName(tr("Locatie toevoegen of wijzigen"));
