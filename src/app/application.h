@@ -23,6 +23,7 @@
 #include "link/progress_sink.h"
 #include "model/document.h"
 #include "model/version.h"
+#include "report/report.h"
 
 namespace kx700 {
 
@@ -104,6 +105,13 @@ public:
   // "Wijzigen": the parameter sheet over the document. The document counts as
   // modified afterwards when any of its configuration bytes changed.
   void OnEditParameters();
+  // "Afdrukken", "Afdrukvoorbeeld", "Printerinstellingen": the report of the
+  // document as it stands, through the print dialogs.
+  void OnFilePrint();
+  void OnFilePrintPreview();
+  void OnFilePrintSetup();
+  // What the report is made of now.
+  ReportSource reportSource() const;
   void OnCommunicationSettings();
   void OnAppAbout();
   void OnAppExit();

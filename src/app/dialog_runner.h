@@ -5,6 +5,7 @@
 #include "app/about.h"
 #include "editor/parameter_editor.h"
 #include "link/communication_settings.h"
+#include "report/report.h"
 
 namespace kx700 {
 
@@ -22,6 +23,12 @@ public:
   virtual void RunAbout(const AboutTexts& texts) = 0;
   // The parameter sheet over the editor's document, until OK or Cancel.
   virtual void RunParameterSheet(ParameterEditor& editor) = 0;
+  // The print dialog, then the report on the chosen printer.
+  virtual void RunPrint(const ReportSource& report) = 0;
+  // The report in a print preview.
+  virtual void RunPrintPreview(const ReportSource& report) = 0;
+  // The printer and page setup that the next print uses.
+  virtual void RunPrintSetup() = 0;
 };
 
 } // namespace kx700

@@ -143,6 +143,16 @@ void CPc_kx700App::OnEditParameters() {
   if (frame_) frame_->DocumentChanged();
 }
 
+ReportSource CPc_kx700App::reportSource() const {
+  return {document_.configuration(), GetConfigurationVersion(), seams_.clock.Now()};
+}
+
+void CPc_kx700App::OnFilePrint() { seams_.dialogs.RunPrint(reportSource()); }
+
+void CPc_kx700App::OnFilePrintPreview() { seams_.dialogs.RunPrintPreview(reportSource()); }
+
+void CPc_kx700App::OnFilePrintSetup() { seams_.dialogs.RunPrintSetup(); }
+
 void CPc_kx700App::OnAppAbout() { seams_.dialogs.RunAbout(AboutTextsOf(session())); }
 
 void CPc_kx700App::OnAppExit() {

@@ -18,7 +18,6 @@ std::string Volts(int tenths) {
   return StringPrintf("%s%d.%d V", tenths < 0 ? "-" : "", std::abs(tenths) / 10, std::abs(tenths) % 10);
 }
 
-
 struct Pen {
   ColorRef colour = kBlack;
   int width = 0;
@@ -28,8 +27,7 @@ struct Pen {
 // routines every section draws with.
 class ReportWriter {
 public:
-  ReportWriter(const Configuration& c, const VersionTriple& version, const ReportContext& context,
-               ReportCanvas& canvas)
+  ReportWriter(const Configuration& c, const VersionTriple& version, const ReportContext& context, ReportCanvas& canvas)
       : c_(c),
         version_(version),
         context_(context),
@@ -283,7 +281,8 @@ void ReportWriter::General() {
   bold(78);
   const int top = y_;
   const int general = r.Signed(C::kGeneralControl);
-  line(120, general > 0 ? ControlReference("%s: %d", 108, general) : StringPrintf("%s: %s", T(108).c_str(), T(111).c_str()),
+  line(120,
+       general > 0 ? ControlReference("%s: %d", 108, general) : StringPrintf("%s: %s", T(108).c_str(), T(111).c_str()),
        bodyLH_);
   if (r.Signed(C::kSilenceControls) > 0) {
     const std::string label = StringPrintf("%s: ", T(110).c_str());
@@ -625,8 +624,8 @@ std::string MakePrintTitle(const CentralRecord& central) {
   return project.empty() ? central.PanelName() : project + " - " + central.PanelName();
 }
 
-ReportExtent DrawReport(const Configuration& configuration, const VersionTriple& version,
-                        const ReportContext& context, ReportCanvas& canvas) {
+ReportExtent DrawReport(const Configuration& configuration, const VersionTriple& version, const ReportContext& context,
+                        ReportCanvas& canvas) {
   return ReportWriter(configuration, version, context, canvas).Draw();
 }
 

@@ -24,6 +24,13 @@ struct ReportExtent {
   int height = 0; // 0.1 mm, positive: the whole report
 };
 
+// What a report is made of, as the print commands hand it over.
+struct ReportSource {
+  const Configuration& configuration;
+  VersionTriple version; // the effective version
+  LocalDateTime today;
+};
+
 inline constexpr int kReportWidth = 1980;
 inline constexpr ColorRef kInactiveLoopColour = Rgb(0, 128, 192);
 
@@ -39,7 +46,7 @@ int ReportPageCount(int height, int pageHeightMm);
 std::string MakePrintTitle(const CentralRecord& central);
 
 // Draws the whole report and gives its extent. The configuration is only read.
-ReportExtent DrawReport(const Configuration& configuration, const VersionTriple& version,
-                        const ReportContext& context, ReportCanvas& canvas);
+ReportExtent DrawReport(const Configuration& configuration, const VersionTriple& version, const ReportContext& context,
+                        ReportCanvas& canvas);
 
 } // namespace kx700

@@ -27,6 +27,9 @@ public:
     return answer;
   }
   void RunAbout(const AboutTexts& texts) override { abouts.push_back(texts); }
+  void RunPrint(const ReportSource& report) override { printed.push_back(report.version); }
+  void RunPrintPreview(const ReportSource& report) override { previewed.push_back(report.version); }
+  void RunPrintSetup() override { ++printSetups; }
   void RunParameterSheet(ParameterEditor& editor) override {
     ++parameterSheets;
     if (parameterSheet) parameterSheet(editor);
@@ -40,6 +43,10 @@ public:
   // What the user does in the parameter sheet; nothing (a Cancel) by default.
   std::function<void(ParameterEditor&)> parameterSheet;
   int parameterSheets = 0;
+  // The effective version each print and preview was asked for with.
+  std::vector<VersionTriple> printed;
+  std::vector<VersionTriple> previewed;
+  int printSetups = 0;
 };
 
 } // namespace kx700::test

@@ -40,6 +40,7 @@ CMainFrame::CMainFrame(CPc_kx700App& app, QWidget* parent) : QMainWindow(parent)
   app_.controller().onChanged = [this] {
     UpdateTitle();
     UpdateRecentFiles();
+    view_->RefreshReport();
   };
   UpdateTitle();
   UpdateRecentFiles();
@@ -191,7 +192,11 @@ void CMainFrame::CreateDialogBar() {
   bar->addWidget(panelText_);
 }
 
-void CMainFrame::PanelSessionChanged(const PanelSession& session) { SetDialogBarText(session.statusText); }
+void CMainFrame::PanelSessionChanged(const PanelSession& session) {
+  SetDialogBarText(session.statusText);
+  // A document without a version of its own takes the panel's.
+  view_->RefreshReport();
+}
 
 void CMainFrame::SetDialogBarText(const std::string& text) {
   panelText_->setText(ToQString(text));
@@ -212,7 +217,7 @@ void CMainFrame::RunCommand(int id) {
   RefreshCommandStates();
 }
 
-void CMainFrame::DocumentChanged() { view_->update(); }
+void CMainFrame::DocumentChanged() { view_->RefreshReport(); }
 
 void CMainFrame::BeginWaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
 

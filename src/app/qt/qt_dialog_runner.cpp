@@ -2,6 +2,12 @@
 
 #include "app/qt/about_dialog.h"
 #include "editor/qt/parameter_sheet.h"
+#include "report/qt/report_printer.h"
+
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include "link/qt/communication_settings_dialog.h"
 
 namespace kx700 {
@@ -20,6 +26,41 @@ void QtDialogRunner::RunAbout(const AboutTexts& texts) {
 void QtDialogRunner::RunParameterSheet(ParameterEditor& editor) {
   CParameterSheet sheet(editor, parent_);
   sheet.exec();
+}
+
+QtDialogRunner::QtDialogRunner(SettingLookup settings) : settings_(std::move(settings)) {}
+
+QtDialogRunner::~QtDialogRunner() = default;
+
+QPrinter& QtDialogRunner::printer() {
+  if (!printer_) {
+    printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    // The report lays itself out from the page's top left corner.
+    printer_->setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+  }
+  return *printer_;
+}
+
+void QtDialogRunner::RunPrint(const ReportSource& report) {
+  QPrinter& p = printer();
+  QPrintDialog dialog(&p, parent_);
+  dialog.setOption(QAbstractPrintDialog::PrintPageRange);
+  dialog.setOption(QAbstractPrintDialog::PrintToFile);
+  if (dialog.exec() != QDialog::Accepted) return;
+  if (dialog.printRange() != QAbstractPrintDialog::PageRange) p.setPrintRange(QPrinter::AllPages);
+  PrintReport(p, report);
+}
+
+void QtDialogRunner::RunPrintPreview(const ReportSource& report) {
+  QPrintPreviewDialog dialog(&printer(), parent_);
+  QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                   [&report](QPrinter* p) { PrintReport(*p, report); });
+  dialog.exec();
+}
+
+void QtDialogRunner::RunPrintSetup() {
+  QPageSetupDialog dialog(&printer(), parent_);
+  dialog.exec();
 }
 
 } // namespace kx700

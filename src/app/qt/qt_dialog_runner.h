@@ -3,6 +3,10 @@
 #include <QPointer>
 #include <QWidget>
 
+class QPrinter;
+
+#include <memory>
+
 #include "app/dialog_runner.h"
 #include "link/com_port.h"
 
@@ -11,16 +15,23 @@ namespace kx700 {
 // Runs the program's modal dialogs over the main window.
 class QtDialogRunner final : public DialogRunner {
 public:
-  explicit QtDialogRunner(SettingLookup settings) : settings_(std::move(settings)) {}
+  explicit QtDialogRunner(SettingLookup settings);
+  ~QtDialogRunner() override;
   void SetParent(QWidget* parent) { parent_ = parent; }
 
   std::optional<CommunicationChoice> RunCommunicationSettings(int requestedPort, int requestedBaud) override;
   void RunAbout(const AboutTexts& texts) override;
   void RunParameterSheet(ParameterEditor& editor) override;
+  void RunPrint(const ReportSource& report) override;
+  void RunPrintPreview(const ReportSource& report) override;
+  void RunPrintSetup() override;
+  // The printer the print commands share, made when first needed.
+  QPrinter& printer();
 
 private:
   SettingLookup settings_;
   QPointer<QWidget> parent_;
+  std::unique_ptr<QPrinter> printer_;
 };
 
 } // namespace kx700

@@ -1,15 +1,28 @@
 #include "app/qt/view.h"
 
+#include <QScrollArea>
+#include <QVBoxLayout>
+
 #include "app/application.h"
+#include "report/qt/report_view.h"
 
 namespace kx700 {
 
-CPc_kx700View::CPc_kx700View(CPc_kx700App& app, QWidget* parent) : QWidget(parent), app_(app) {
+CPc_kx700View::CPc_kx700View(CPc_kx700App& app, QWidget* parent)
+    : QWidget(parent), app_(app), report_(new CReportView([&app] { return app.reportSource(); })) {
   setObjectName(QStringLiteral("view"));
-  setAutoFillBackground(true);
-  setBackgroundRole(QPalette::Base);
+  auto* scroll = new QScrollArea(this);
+  scroll->setBackgroundRole(QPalette::Base);
+  scroll->setFrameShape(QFrame::NoFrame);
+  scroll->setWidget(report_);
+  scroll->setAccessibleName(tr("Parameters"));
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(scroll);
   app_.SetServiceWindowHost(this);
 }
+
+void CPc_kx700View::RefreshReport() { report_->Refresh(); }
 
 CPc_kx700View::~CPc_kx700View() {
   app_.SetServiceWindowHost(nullptr);

@@ -10,9 +10,10 @@
 namespace kx700 {
 
 class CPc_kx700App;
+class CReportView;
 
-// The main view: it shows the configuration and hosts the modeless service
-// windows, at most one of each kind. A window enters its link mode when it
+// The main view: it shows the configuration as its report and hosts the
+// modeless service windows, at most one of each kind. A window enters its link mode when it
 // opens and leaves it when it goes, however it goes.
 class CPc_kx700View : public QWidget, public ServiceWindowHost {
   Q_OBJECT
@@ -34,10 +35,15 @@ public:
   // ServiceWindowHost
   bool OpenPeriphProgramming() override;
 
+  // The report shows the document as it now stands.
+  void RefreshReport();
+  CReportView* report() const { return report_; }
+
 private:
   QPointer<QWidget>& Slot(ServiceKind kind);
 
   CPc_kx700App& app_;
+  CReportView* report_;
   QPointer<QWidget> analogValues_;
   QPointer<QWidget> cardProgramming_;
   QPointer<QWidget> controlTest_;

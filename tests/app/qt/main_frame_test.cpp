@@ -138,21 +138,22 @@ TEST(MainFrame, MenusFollowTheCommandTable) {
   for (QAction* a : bar->actions()) titles.push_back(a->text().toStdString());
   EXPECT_EQ(titles, (std::vector<std::string>{"&Bestand", "Parameters", "Functies", "Instellingen", "&Extra"}));
   QMenu* file = bar->actions()[0]->menu();
-  EXPECT_EQ(Entries(file), (std::vector<std::string>{"57600", "57601", "57604", "-", "57607", "-", "-", "57665"}));
+  EXPECT_EQ(Entries(file),
+            (std::vector<std::string>{"57600", "57601", "57604", "-", "57607", "57609", "57606", "-", "-", "57665"}));
   EXPECT_EQ(Entries(bar->actions()[1]->menu()), (std::vector<std::string>{"32772", "32773", "32774"}));
   EXPECT_EQ(Entries(bar->actions()[2]->menu()), (std::vector<std::string>{"32787", "32780", "32782", "32798"}));
   EXPECT_EQ(Entries(bar->actions()[3]->menu()), (std::vector<std::string>{"32775"}));
   EXPECT_EQ(Entries(bar->actions()[4]->menu()), (std::vector<std::string>{"57664"}));
-  // A command not in this build yet stands there disabled.
-  EXPECT_FALSE(w.frame->action(kCmdFilePrint)->isEnabled());
+  for (int printing : {kCmdFilePrint, kCmdFilePrintPreview, kCmdFilePrintSetup})
+    EXPECT_TRUE(w.frame->action(printing)->isEnabled()) << printing;
   EXPECT_TRUE(w.frame->action(kCmdFileSaveAs)->isEnabled());
 
   // The recent files come before Afsluiten.
   const std::string path = dir.File("a.qnd3");
   w.files.script.push_back(path);
   w.frame->RunCommand(kCmdFileSaveAs);
-  EXPECT_EQ(Entries(file),
-            (std::vector<std::string>{"57600", "57601", "57604", "-", "57607", "-", "&1 " + path, "-", "57665"}));
+  EXPECT_EQ(Entries(file), (std::vector<std::string>{"57600", "57601", "57604", "-", "57607", "57609", "57606", "-",
+                                                     "&1 " + path, "-", "57665"}));
 }
 
 TEST(MainFrame, ProgressBarStandsRightOfThePaneText) {
