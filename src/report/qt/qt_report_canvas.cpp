@@ -27,8 +27,10 @@ int CellHeight(FontRole role, bool printing) {
 QFont QtReportCanvas::FontFor(FontRole role, bool printing, double scale) {
   QFont font(role == FontRole::Title ? QStringLiteral("Serif") : QStringLiteral("Sans Serif"));
   font.setStyleHint(role == FontRole::Title ? QFont::Serif : QFont::SansSerif);
-  // The em is about four fifths of the cell.
-  font.setPixelSize(std::max(1, static_cast<int>(std::lround(CellHeight(role, printing) * scale * 0.78))));
+  // The em is about seven tenths of the cell, and the face a little narrow:
+  // the columns were laid out for a narrow sans serif.
+  font.setPixelSize(std::max(1, static_cast<int>(std::lround(CellHeight(role, printing) * scale * 0.72))));
+  if (role != FontRole::Title) font.setStretch(QFont::SemiCondensed);
   font.setBold(role == FontRole::Bold || role == FontRole::Title);
   font.setItalic(role == FontRole::Italic || role == FontRole::ItalicUnderline);
   font.setUnderline(role == FontRole::Underline || role == FontRole::ItalicUnderline);
