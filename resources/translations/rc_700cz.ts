@@ -114,6 +114,14 @@
         <source>Actualiseren</source>
         <translation>Aktualizace</translation>
     </message>
+    <message>
+        <source>Afdrukvoorbeeld</source>
+        <translation>Náhled tisku</translation>
+    </message>
+    <message>
+        <source>Printerinstellingen</source>
+        <translation>Nastavení tisku</translation>
+    </message>
 </context>
 <context>
     <name>kx700::CParameterSheet</name>
@@ -140,6 +148,13 @@
     <message>
         <source>Pagina&apos;s</source>
         <translation>Stránky</translation>
+    </message>
+</context>
+<context>
+    <name>kx700::CPc_kx700View</name>
+    <message>
+        <source>Parameters</source>
+        <translation>Parametry</translation>
     </message>
 </context>
 <context>

@@ -114,6 +114,14 @@
         <source>Actualiseren</source>
         <translation>Updating</translation>
     </message>
+    <message>
+        <source>Afdrukvoorbeeld</source>
+        <translation>Print Preview</translation>
+    </message>
+    <message>
+        <source>Printerinstellingen</source>
+        <translation>Print Setup</translation>
+    </message>
 </context>
 <context>
     <name>kx700::CParameterSheet</name>
@@ -140,6 +148,13 @@
     <message>
         <source>Pagina&apos;s</source>
         <translation>Pages</translation>
+    </message>
+</context>
+<context>
+    <name>kx700::CPc_kx700View</name>
+    <message>
+        <source>Parameters</source>
+        <translation>Parameters</translation>
     </message>
 </context>
 <context>

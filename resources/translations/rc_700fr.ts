@@ -114,6 +114,14 @@
         <source>Actualiseren</source>
         <translation>Actualisation</translation>
     </message>
+    <message>
+        <source>Afdrukvoorbeeld</source>
+        <translation>Aperçu avant impression</translation>
+    </message>
+    <message>
+        <source>Printerinstellingen</source>
+        <translation>Configuration de l&apos;impression</translation>
+    </message>
 </context>
 <context>
     <name>kx700::CParameterSheet</name>
@@ -140,6 +148,13 @@
     <message>
         <source>Pagina&apos;s</source>
         <translation>Pages</translation>
+    </message>
+</context>
+<context>
+    <name>kx700::CPc_kx700View</name>
+    <message>
+        <source>Parameters</source>
+        <translation>Paramètres</translation>
     </message>
 </context>
 <context>
