@@ -9,6 +9,7 @@
 #include <cstring>
 #include <filesystem>
 
+#include "common/atomic_file.h"
 #include "common/error_mess.h"
 #include "common/message_box.h"
 #include "common/string_format.h"
@@ -87,55 +88,6 @@ std::string DescribeUnsavable(BlockType type, std::span<const std::uint8_t> byte
       return StringPrintf("%s > %s - %s\n\n%s", parameters, OrEmpty(GetText(162)),
                           OrEmpty(GetText(FixedBlockText(type))), fault);
   }
-}
-
-bool WriteAll(int fd, std::span<const std::uint8_t> bytes) {
-  while (!bytes.empty()) {
-    const ssize_t n = ::write(fd, bytes.data(), bytes.size());
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
-    bytes = bytes.subspan(static_cast<std::size_t>(n));
-  }
-  return true;
-}
-
-// Writes `bytes` to a new file beside `target` and renames it over the
-// target, so that a failure at any point leaves the old file whole.
-bool ReplaceFile(const std::filesystem::path& target, std::span<const std::uint8_t> bytes) {
-  namespace fs = std::filesystem;
-  struct stat existing {};
-  const bool exists = ::stat(target.c_str(), &existing) == 0;
-  // Renaming needs only the folder's permission: a file the user may not
-  // write stays as it is, as it would when written in place.
-  if (exists && ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) return false;
-
-  const fs::path dir = target.has_parent_path() ? target.parent_path() : fs::path(".");
-  std::string temp = (dir / ".kx700-save-XXXXXX").string();
-  const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
-  if (fd < 0) return false;
-  // The copy gets the old file's mode and group before any data is in it;
-  // where that is not allowed the file keeps the defaults.
-  const mode_t umaskNow = ::umask(0);
-  ::umask(umaskNow);
-  if (::fchmod(fd, exists ? (existing.st_mode & 07777) : (0666 & ~umaskNow)) != 0) {
-    // keeps the private mode of a fresh temporary file
-  }
-  if (exists && ::fchown(fd, static_cast<uid_t>(-1), existing.st_gid) != 0) {
-    // keeps the saver's group
-  }
-
-  bool ok = WriteAll(fd, bytes) && ::fsync(fd) == 0;
-  ok = (::close(fd) == 0) && ok;
-  ok = ok && ::rename(temp.c_str(), target.c_str()) == 0;
-  if (!ok) {
-    ::unlink(temp.c_str());
-    return false;
-  }
-  if (int dirFd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); dirFd >= 0) {
-    ::fsync(dirFd); // best effort: the rename itself has been made
-    ::close(dirFd);
-  }
-  return true;
 }
 
 } // namespace
