@@ -7,7 +7,7 @@ packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev
   libgtest-dev libgmock-dev
   qt6-base-dev qt6-qpa-plugins qt6-tools-dev qt6-l10n-tools qt6-tools-dev-tools
-  libxlsxwriter-dev
+  libxlsxwriter-dev pkg-config
   qt6-translations-l10n
   poppler-utils unzip fonts-dejavu-core
 )
