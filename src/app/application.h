@@ -107,6 +107,8 @@ public:
   void OnEditParameters();
   // "Afdrukken", "Afdrukvoorbeeld", "Printerinstellingen": the report of the
   // document as it stands, through the print dialogs.
+  // "Logboek": the panel's logbook read, up to 250 entries, then shown.
+  void OnLogbook();
   void OnFilePrint();
   void OnFilePrintPreview();
   void OnFilePrintSetup();

@@ -69,6 +69,8 @@ constexpr CommandRow kCommands[] = {
 
     {kCmdAnalogValues, Functions, 1, KX700_TRANSLATE_NOOP("kx700::CMainFrame", "Analoge waarden"), nullptr, 43,
      AnalogValues, false, nullptr},
+    {kCmdLogbook, Functions, 1, KX700_TRANSLATE_NOOP("kx700::CMainFrame", "Logboek"), nullptr, 0, None, false,
+     [](CPc_kx700App& app) { app.OnLogbook(); }},
     {kCmdSilence, Functions, 1, KX700_TRANSLATE_NOOP("kx700::CMainFrame", "Stilte"), nullptr, 41, Silence, false,
      [](CPc_kx700App& app) { app.OnSilence(); }},
     {kCmdReset, Functions, 1, KX700_TRANSLATE_NOOP("kx700::CMainFrame", "Reset"), nullptr, 42, Reset, false,

@@ -6,6 +6,7 @@
 #include "editor/parameter_editor.h"
 #include "link/communication_settings.h"
 #include "report/report.h"
+#include "service/logbook_export.h"
 
 namespace kx700 {
 
@@ -23,6 +24,8 @@ public:
   virtual void RunAbout(const AboutTexts& texts) = 0;
   // The parameter sheet over the editor's document, until OK or Cancel.
   virtual void RunParameterSheet(ParameterEditor& editor) = 0;
+  // "Logboek" over the entries read, until the user closes it.
+  virtual void RunLogbook(const LogbookSession& session) = 0;
   // The print dialog, then the report on the chosen printer.
   virtual void RunPrint(const ReportSource& report) = 0;
   // The report in a print preview.

@@ -143,6 +143,18 @@ void CPc_kx700App::OnEditParameters() {
   if (frame_) frame_->DocumentChanged();
 }
 
+void CPc_kx700App::OnLogbook() {
+  constexpr int kLogbookEntries = 250;
+  if (!session().connected()) return ShowFault(seams_.messages, kFaultNoPanel);
+  {
+    PanelWork work(engine_, frame_);
+    if (!link_.ReadLogbook(document_, kLogbookEntries, 0)) return;
+  }
+  if (document_.logbook().empty()) return;
+  seams_.dialogs.RunLogbook(
+      {document_.logbook(), session().statusText, seams_.clock.Now(), seams_.messages, seams_.files, seams_.shell});
+}
+
 ReportSource CPc_kx700App::reportSource() const {
   return {document_.configuration(), GetConfigurationVersion(), seams_.clock.Now()};
 }

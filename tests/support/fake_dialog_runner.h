@@ -27,6 +27,10 @@ public:
     return answer;
   }
   void RunAbout(const AboutTexts& texts) override { abouts.push_back(texts); }
+  void RunLogbook(const LogbookSession& session) override {
+    logbooks.push_back(session.entries.size());
+    if (logbook) logbook(session);
+  }
   void RunPrint(const ReportSource& report) override { printed.push_back(report.version); }
   void RunPrintPreview(const ReportSource& report) override { previewed.push_back(report.version); }
   void RunPrintSetup() override { ++printSetups; }
@@ -47,6 +51,9 @@ public:
   std::vector<VersionTriple> printed;
   std::vector<VersionTriple> previewed;
   int printSetups = 0;
+  // The entries each logbook window was shown with, and what the user does.
+  std::vector<std::size_t> logbooks;
+  std::function<void(const LogbookSession&)> logbook;
 };
 
 } // namespace kx700::test

@@ -3,6 +3,7 @@
 #include <deque>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "app/file_dialog_host.h"
 
@@ -16,7 +17,12 @@ public:
     suggestions.push_back(suggested);
     return Next();
   }
+  std::optional<std::string> SaveExportFile(ExportFile kind) override {
+    exports.push_back(kind);
+    return Next();
+  }
   std::deque<std::optional<std::string>> script;
+  std::vector<ExportFile> exports;
   std::deque<std::string> suggestions;
 
 private:

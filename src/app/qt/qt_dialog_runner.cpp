@@ -3,6 +3,7 @@
 #include "app/qt/about_dialog.h"
 #include "editor/qt/parameter_sheet.h"
 #include "report/qt/report_printer.h"
+#include "service/qt/logbook_window.h"
 
 #include <QPageSetupDialog>
 #include <QPrintDialog>
@@ -39,6 +40,11 @@ QPrinter& QtDialogRunner::printer() {
     printer_->setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
   }
   return *printer_;
+}
+
+void QtDialogRunner::RunLogbook(const LogbookSession& session) {
+  CLogboek window(session, parent_);
+  window.exec();
 }
 
 void QtDialogRunner::RunPrint(const ReportSource& report) {

@@ -22,6 +22,7 @@ public:
   std::optional<CommunicationChoice> RunCommunicationSettings(int requestedPort, int requestedBaud) override;
   void RunAbout(const AboutTexts& texts) override;
   void RunParameterSheet(ParameterEditor& editor) override;
+  void RunLogbook(const LogbookSession& session) override;
   void RunPrint(const ReportSource& report) override;
   void RunPrintPreview(const ReportSource& report) override;
   void RunPrintSetup() override;

@@ -12,6 +12,7 @@ public:
   void SetParent(QWidget* parent) { parent_ = parent; }
   std::optional<std::string> OpenConfigurationFile() override;
   std::optional<std::string> SaveConfigurationFile(const std::string& suggested) override;
+  std::optional<std::string> SaveExportFile(ExportFile kind) override;
 
 private:
   QPointer<QWidget> parent_;

@@ -51,23 +51,23 @@ struct Happening {
 // Newest first, as the panel reports them; repeated for longer logbooks.
 constexpr Happening kHappenings[] = {
     {"RESET", "Centrale", 3},
-    {"STILTE", "Centrale", 2},
+    {"STILTE", "", 2},
     {"ALARM", "Lus 3 Verdieping 1", 45},
     {"FOUT HERSTELD", "Voeding", 180},
     {"NETFOUT", "Voeding", 20},
     {"TECHNICUS UIT", "Code T42", 35},
     {"LUS IN DIENST", "Lus 5 Zolder", 10},
     {"LUS UIT DIENST", "Lus 5 Zolder", 50},
-    {"TECHNICUS AAN", "Code T42", 600},
+    {"TECHNICUS AAN", "Code T42", 21000},
     {"RESET", "Centrale", 4},
     {"VOORALARM", "Lus 4 Verdieping 2", 1},
     {"FOUT HERSTELD", "Lus 4 Verdieping 2", 90},
     {"FOUT", "Lus 4 onderbreking", 240},
-    {"FOUT", "Relaiskaart 3", 1440},
+    {"FOUT", "Relaiskaart 3 caf\xE9", 1440},
     {"PARAMETERS", "Nieuwe configuratie", 30},
     {"RESET", "Centrale", 5},
-    {"ALARM", "Lus 1 Kelder", 700},
-    {"BATTERIJFOUT", "Voeding", 2000},
+    {"ALARM", "Lus 1 Kelder \xE9\xE9n", 700},
+    {"BATTERIJFOUT", "", 26000},
 };
 
 } // namespace
