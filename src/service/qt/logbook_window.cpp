@@ -1,13 +1,17 @@
 #include "service/qt/logbook_window.h"
 
 #include <QColorDialog>
+#include <QFontMetrics>
+
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStyle>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "common/qt/flex_grid.h"
 #include "common/qt/qt_message_host.h"
@@ -87,11 +91,23 @@ CLogboek::CLogboek(const LogbookSession& session, QWidget* parent)
     }
   }
 
+  // The columns' widths, or wider where this desktop's font needs it: no text
+  // is cut.
+  int width = 60;
+  QFont bold = grid_->font();
+  bold.setBold(true);
+  const QFontMetrics headings(bold);
+  for (int c = 0; c < kLogbookColumns; ++c) {
+    const int planned = grid_->columnWidth(c);
+    grid_->resizeColumnToContents(c);
+    const int heading = headings.horizontalAdvance(ToQString(model_.Cell(0, c))) + 16;
+    grid_->setColumnWidth(c, std::max({planned, heading, grid_->columnWidth(c)}));
+    width += grid_->columnWidth(c);
+  }
+
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(top);
   layout->addWidget(grid_, 1);
-  int width = 40;
-  for (int twips : kColumnTwips) width += twips * logicalDpiX() / 1440;
   resize(width, 560);
 
   connect(searchButton_, &QPushButton::clicked, this, &CLogboek::OnSearch);
@@ -103,6 +119,15 @@ CLogboek::CLogboek(const LogbookSession& session, QWidget* parent)
 
   if (model_.entryCount() > 0) HighlightRow(1);
   search_->setFocus();
+}
+
+void CLogboek::keyPressEvent(QKeyEvent* event) {
+  // The window has no OK button: Enter searches from wherever it is typed.
+  if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && event->modifiers() == Qt::NoModifier) {
+    accept();
+    return;
+  }
+  QDialog::keyPressEvent(event);
 }
 
 void CLogboek::accept() {
@@ -124,6 +149,7 @@ void CLogboek::HighlightRow(int row) {
   if (before > 0 && before != row) PaintRowColour(before, kWhite);
   PaintRowColour(row, model_.highlightColour());
   grid_->SetRow(row);
+  grid_->scrollToItem(grid_->item(row, 1));
 }
 
 void CLogboek::OnSearch() {

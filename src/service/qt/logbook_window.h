@@ -33,6 +33,9 @@ public:
   void accept() override;
   void OnSearch();
 
+protected:
+  void keyPressEvent(QKeyEvent* event) override;
+
 private:
   void HighlightRow(int row);
   void PaintRowColour(int row, ColorRef colour);
