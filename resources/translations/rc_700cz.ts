@@ -17,6 +17,29 @@
     </message>
 </context>
 <context>
+    <name>kx700::CLogboek</name>
+    <message>
+        <source>Exporteren als tekstbestand</source>
+        <translation>Exportovat jako textový soubor</translation>
+    </message>
+    <message>
+        <source>Exporteren als werkmap</source>
+        <translation>Exportovat jako sešit</translation>
+    </message>
+    <message>
+        <source>Zoeken</source>
+        <translation>Hledat</translation>
+    </message>
+    <message>
+        <source>Zoektekst</source>
+        <translation>Hledaný text</translation>
+    </message>
+    <message>
+        <source>Zoeken in</source>
+        <translation>Hledat v</translation>
+    </message>
+</context>
+<context>
     <name>kx700::CMainFrame</name>
     <message>
         <source>&amp;Nieuw</source>
@@ -121,6 +144,10 @@
     <message>
         <source>Printerinstellingen</source>
         <translation>Nastavení tisku</translation>
+    </message>
+    <message>
+        <source>Logboek</source>
+        <translation>Kniha událostí</translation>
     </message>
 </context>
 <context>
@@ -778,6 +805,14 @@
     <message>
         <source>Configuratiebestanden (*.qnd3)</source>
         <translation>Konfigurační soubory (*.qnd3)</translation>
+    </message>
+    <message>
+        <source>Tekstbestanden (*.txt)</source>
+        <translation>Textové soubory (*.txt)</translation>
+    </message>
+    <message>
+        <source>Excel-werkmap (*.xlsx)</source>
+        <translation>Sešit Excel (*.xlsx)</translation>
     </message>
 </context>
 </TS>

@@ -17,6 +17,29 @@
     </message>
 </context>
 <context>
+    <name>kx700::CLogboek</name>
+    <message>
+        <source>Exporteren als tekstbestand</source>
+        <translation>Export as text file</translation>
+    </message>
+    <message>
+        <source>Exporteren als werkmap</source>
+        <translation>Export as workbook</translation>
+    </message>
+    <message>
+        <source>Zoeken</source>
+        <translation>Search</translation>
+    </message>
+    <message>
+        <source>Zoektekst</source>
+        <translation>Search text</translation>
+    </message>
+    <message>
+        <source>Zoeken in</source>
+        <translation>Search in</translation>
+    </message>
+</context>
+<context>
     <name>kx700::CMainFrame</name>
     <message>
         <source>&amp;Nieuw</source>
@@ -121,6 +144,10 @@
     <message>
         <source>Printerinstellingen</source>
         <translation>Print Setup</translation>
+    </message>
+    <message>
+        <source>Logboek</source>
+        <translation>Logbook</translation>
     </message>
 </context>
 <context>
@@ -778,6 +805,14 @@
     <message>
         <source>Configuratiebestanden (*.qnd3)</source>
         <translation>Configuration files (*.qnd3)</translation>
+    </message>
+    <message>
+        <source>Tekstbestanden (*.txt)</source>
+        <translation>Text files (*.txt)</translation>
+    </message>
+    <message>
+        <source>Excel-werkmap (*.xlsx)</source>
+        <translation>Excel workbook (*.xlsx)</translation>
     </message>
 </context>
 </TS>

@@ -17,6 +17,29 @@
     </message>
 </context>
 <context>
+    <name>kx700::CLogboek</name>
+    <message>
+        <source>Exporteren als tekstbestand</source>
+        <translation>Exporter en fichier texte</translation>
+    </message>
+    <message>
+        <source>Exporteren als werkmap</source>
+        <translation>Exporter en classeur</translation>
+    </message>
+    <message>
+        <source>Zoeken</source>
+        <translation>Rechercher</translation>
+    </message>
+    <message>
+        <source>Zoektekst</source>
+        <translation>Texte à rechercher</translation>
+    </message>
+    <message>
+        <source>Zoeken in</source>
+        <translation>Rechercher dans</translation>
+    </message>
+</context>
+<context>
     <name>kx700::CMainFrame</name>
     <message>
         <source>&amp;Nieuw</source>
@@ -121,6 +144,10 @@
     <message>
         <source>Printerinstellingen</source>
         <translation>Configuration de l&apos;impression</translation>
+    </message>
+    <message>
+        <source>Logboek</source>
+        <translation>Historique</translation>
     </message>
 </context>
 <context>
@@ -778,6 +805,14 @@
     <message>
         <source>Configuratiebestanden (*.qnd3)</source>
         <translation>Fichiers de configuration (*.qnd3)</translation>
+    </message>
+    <message>
+        <source>Tekstbestanden (*.txt)</source>
+        <translation>Fichiers texte (*.txt)</translation>
+    </message>
+    <message>
+        <source>Excel-werkmap (*.xlsx)</source>
+        <translation>Classeur Excel (*.xlsx)</translation>
     </message>
 </context>
 </TS>
