@@ -801,6 +801,13 @@
     </message>
 </context>
 <context>
+    <name>kx700::QtDialogRunner</name>
+    <message>
+        <source>Het afdrukken is mislukt.</source>
+        <translation>Tisk se nezdařil.</translation>
+    </message>
+</context>
+<context>
     <name>kx700::QtFileDialogHost</name>
     <message>
         <source>Configuratiebestanden (*.qnd3)</source>

@@ -5,6 +5,8 @@
 #include "report/qt/report_printer.h"
 #include "service/qt/logbook_window.h"
 
+#include <QCoreApplication>
+#include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -53,12 +55,18 @@ void QtDialogRunner::RunPrint(const ReportSource& report) {
   dialog.setOption(QAbstractPrintDialog::PrintPageRange);
   dialog.setOption(QAbstractPrintDialog::PrintToFile);
   if (dialog.exec() != QDialog::Accepted) return;
-  if (dialog.printRange() != QAbstractPrintDialog::PageRange) p.setPrintRange(QPrinter::AllPages);
-  PrintReport(p, report);
+  if (!PrintReport(p, report)) {
+    QMessageBox::warning(parent_, QCoreApplication::translate("kx700::CMainFrame", "KX700 - configuratie"),
+                         QCoreApplication::translate("kx700::QtDialogRunner", "Het afdrukken is mislukt."));
+  }
 }
 
 void QtDialogRunner::RunPrintPreview(const ReportSource& report) {
-  QPrintPreviewDialog dialog(&printer(), parent_);
+  // The preview shows every page, whatever range the last print had.
+  QPrinter& p = printer();
+  p.setPrintRange(QPrinter::AllPages);
+  p.setPageRanges(QPageRanges());
+  QPrintPreviewDialog dialog(&p, parent_);
   QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                    [&report](QPrinter* p) { PrintReport(*p, report); });
   dialog.exec();

@@ -30,6 +30,9 @@ std::optional<std::string> QtFileDialogHost::SaveExportFile(ExportFile kind) {
   QWidget* parent = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : parent_.data();
   QFileDialog dialog(parent);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
+  // Some desktops' own dialogs ask about overwriting before the suffix is
+  // added; this one asks about the file that is really written.
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
   dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setNameFilter(text ? QCoreApplication::translate("kx700::QtFileDialogHost", "Tekstbestanden (*.txt)")
                             : QCoreApplication::translate("kx700::QtFileDialogHost", "Excel-werkmap (*.xlsx)"));

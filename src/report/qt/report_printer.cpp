@@ -21,8 +21,9 @@ bool PrintReport(QPrinter& printer, const ReportSource& source) {
   MeasuringCanvas measure;
   const ReportExtent extent = DrawReport(source.configuration, source.version, context, measure);
   const int pages = ReportPageCount(extent.height, pageHeight);
-  const int first = std::max(1, printer.fromPage());
-  const int last = printer.toPage() > 0 ? std::min(printer.toPage(), pages) : pages;
+  const bool range = printer.printRange() == QPrinter::PageRange;
+  const int first = range ? std::max(1, printer.fromPage()) : 1;
+  const int last = range && printer.toPage() > 0 ? std::min(printer.toPage(), pages) : pages;
   if (first > last) return true;
 
   QPainter painter;

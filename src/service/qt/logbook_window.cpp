@@ -53,6 +53,8 @@ CLogboek::CLogboek(const LogbookSession& session, QWidget* parent)
   search_->setMaxLength(static_cast<int>(kLogbookSearchLength));
   search_->setAccessibleName(tr("Zoektekst"));
   column_->setEditable(true);
+  // What is typed there selects no column; it never becomes one.
+  column_->setInsertPolicy(QComboBox::NoInsert);
   column_->setAccessibleName(tr("Zoeken in"));
   for (const std::string& text : LogbookSearchColumns()) column_->addItem(ToQString(text));
   column_->setCurrentIndex(0);
@@ -123,7 +125,9 @@ CLogboek::CLogboek(const LogbookSession& session, QWidget* parent)
 
 void CLogboek::keyPressEvent(QKeyEvent* event) {
   // The window has no OK button: Enter searches from wherever it is typed.
-  if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && event->modifiers() == Qt::NoModifier) {
+  const bool enter = (event->key() == Qt::Key_Return && event->modifiers() == Qt::NoModifier) ||
+                     (event->key() == Qt::Key_Enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier);
+  if (enter) {
     accept();
     return;
   }
@@ -182,7 +186,8 @@ void CLogboek::OnClickGrid() {
 
 void CLogboek::OnMouseDownGrid(int button) {
   if (button != 2) return;
-  const QColor chosen = QColorDialog::getColor(Qt::black, this);
+  const ColorRef now = model_.highlightColour();
+  const QColor chosen = QColorDialog::getColor(QColor(RedOf(now), GreenOf(now), BlueOf(now)), this);
   if (!chosen.isValid()) return;
   model_.SetHighlightColour(Rgb(static_cast<std::uint8_t>(chosen.red()), static_cast<std::uint8_t>(chosen.green()),
                                 static_cast<std::uint8_t>(chosen.blue())));

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QImage>
 #include <QPainter>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
@@ -14,6 +16,7 @@
 
 #include "app/application.h"
 #include "app/qt/main_frame.h"
+#include "app/qt/qt_dialog_runner.h"
 #include "app/qt/view.h"
 #include "model/model_fixtures.h"
 #include "report/qt/qt_report_canvas.h"
@@ -26,6 +29,7 @@
 #include "support/fake_seams.h"
 #include "support/fake_settings.h"
 #include "support/fake_shell_opener.h"
+#include "support/qt/when_modal_shows.h"
 #include "support/temp_dir.h"
 
 namespace kx700 {
@@ -134,6 +138,32 @@ TEST(ReportView, TheMainWindowShowsTheDocumentsReport) {
     EXPECT_LT(canvas.TextWidth("Meervoudig alarm", FontRole::Small), 435 - 150 - 10) << printing;
     EXPECT_LT(canvas.TextWidth("Waarschuwing-Evacuatie", FontRole::Body), 1900 - 970) << printing;
   }
+}
+
+// After a print of page 2 alone, the preview still shows the whole report.
+TEST(ReportPrint, ThePreviewShowsEveryPageAfterARangeWasPrinted) {
+  const Configuration configuration = test::MakeFullConfiguration();
+  const ReportSource source{configuration, configuration.version, {2026, 12, 10, 9, 0, 0, 4}};
+  QtDialogRunner dialogs{{}};
+  QPrinter& printer = dialogs.printer();
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setPageSize(QPageSize(QPageSize::A4));
+  // As the print dialog leaves the printer after "pages 2 to 2".
+  printer.setPrintRange(QPrinter::PageRange);
+  printer.setFromTo(2, 2);
+  int shown = -1;
+  test::WhenModalShows<QPrintPreviewDialog>([&shown](QPrintPreviewDialog& dialog) {
+    shown = dialog.findChild<QPrintPreviewWidget*>()->pageCount();
+    dialog.reject();
+  });
+  dialogs.RunPrintPreview(source);
+  const int pageHeight = PrintablePageHeightMm(printer);
+  ReportContext context{true, pageHeight, source.today, MakePrintTitle(configuration.central)};
+  MeasuringCanvas measure;
+  const int pages =
+      ReportPageCount(DrawReport(configuration, configuration.version, context, measure).height, pageHeight);
+  ASSERT_GE(pages, 2);
+  EXPECT_EQ(shown, pages);
 }
 
 } // namespace

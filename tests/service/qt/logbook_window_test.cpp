@@ -14,7 +14,10 @@
 #include "common/qt/flex_grid.h"
 #include "service/qt/logbook_window.h"
 #include "support/app_bench.h"
+#include "support/fake_file_dialogs.h"
+#include "support/fake_message_host.h"
 #include "support/fake_progress.h"
+#include "support/fake_shell_opener.h"
 #include "support/temp_dir.h"
 
 namespace kx700 {
@@ -100,6 +103,47 @@ TEST(LogbookWindow, ReadsTheWholeLogbookShowsItSearchesAndExports) {
   const std::string sheet = Unzip(workbook, "xl/sharedStrings.xml") + Unzip(workbook, "xl/worksheets/sheet1.xml");
   EXPECT_NE(sheet.find("Gebeurtenis"), std::string::npos);
   EXPECT_NE(sheet.find("caf\xC3\xA9"), std::string::npos);
+}
+
+struct SmallLogbook {
+  SmallLogbook() {
+    for (const char* event : {"ALARM", "STILTE", "RESET"}) {
+      LogbookEntry e;
+      e.day = 2, e.month = 1, e.year = 26;
+      e.eventText = event;
+      entries.push_back(e);
+    }
+  }
+  LogbookSession Session() { return {entries, "7 Gent", {2026, 12, 10, 9, 0, 0, 4}, host, files, shell}; }
+  std::list<LogbookEntry> entries;
+  test::FakeMessageHost host;
+  test::FakeFileDialogs files;
+  test::FakeShellOpener shell;
+};
+
+// The Enter key of the numeric keypad searches as the main one does.
+TEST(LogbookWindow, KeypadEnterSearches) {
+  SmallLogbook l;
+  CLogboek window(l.Session());
+  window.show();
+  window.columnCombo()->setCurrentIndex(0);
+  window.searchEdit()->setText("STILTE");
+  QTest::keyClick(window.searchEdit(), Qt::Key_Enter, Qt::KeypadModifier);
+  EXPECT_TRUE(window.isVisible());
+  EXPECT_TRUE(window.model().Marked(2));
+  EXPECT_EQ(window.model().highlighted(), 2);
+}
+
+// Enter typed in the column box searches and adds no column to it.
+TEST(LogbookWindow, EnterInTheColumnBoxAddsNoColumn) {
+  SmallLogbook l;
+  CLogboek window(l.Session());
+  window.show();
+  window.searchEdit()->setText("STILTE");
+  window.columnCombo()->lineEdit()->setText("Gebeurtenis x");
+  QTest::keyClick(window.columnCombo()->lineEdit(), Qt::Key_Return);
+  EXPECT_TRUE(window.isVisible());
+  EXPECT_EQ(window.columnCombo()->count(), 4);
 }
 
 } // namespace
