@@ -10,13 +10,13 @@ namespace kx700 {
 NavigationBar::NavigationBar(QWidget* parent, bool withNumberButton) : QWidget(parent) {
   constexpr ColorRef kMoveText = Rgb(255, 255, 255), kMoveFace = Rgb(80, 176, 80);
   constexpr ColorRef kChangeText = Rgb(1, 1, 1), kChangeFace = Rgb(255, 128, 64);
-  struct Spec {
+  struct Button {
     ControlId id;
     QString text;
     QString accessibleName;
     bool moves;
   };
-  const Spec specs[] = {
+  const Button buttons[] = {
       {nav_ids::kPreviousFast, QStringLiteral("<<"), tr("Snel terug"), true},
       {nav_ids::kPrevious, tr("Vorige"), {}, true},
       {nav_ids::kAdd, tr("Toevoegen"), {}, false},
@@ -27,17 +27,17 @@ NavigationBar::NavigationBar(QWidget* parent, bool withNumberButton) : QWidget(p
   };
   auto* row = new QHBoxLayout(this);
   row->setContentsMargins(0, 6, 0, 0);
-  for (const Spec& spec : specs) {
-    if (spec.id == nav_ids::kChooseNumber && !withNumberButton) continue;
-    auto* button = new CClrButton(spec.text, this);
-    button->SetColors(spec.moves ? kMoveText : kChangeText, spec.moves ? kMoveFace : kChangeFace);
-    if (!spec.accessibleName.isEmpty()) {
-      button->setAccessibleName(spec.accessibleName);
-      button->setToolTip(spec.accessibleName);
+  for (const Button& plan : buttons) {
+    if (plan.id == nav_ids::kChooseNumber && !withNumberButton) continue;
+    auto* button = new CClrButton(plan.text, this);
+    button->SetColors(plan.moves ? kMoveText : kChangeText, plan.moves ? kMoveFace : kChangeFace);
+    if (!plan.accessibleName.isEmpty()) {
+      button->setAccessibleName(plan.accessibleName);
+      button->setToolTip(plan.accessibleName);
     }
-    button->setMinimumWidth(button->fontMetrics().horizontalAdvance(spec.text) + 24);
-    buttons_[spec.id] = button;
-    row->addWidget(button, spec.text.size() > 2 ? 2 : 1);
+    button->setMinimumWidth(button->fontMetrics().horizontalAdvance(plan.text) + 24);
+    buttons_[plan.id] = button;
+    row->addWidget(button, plan.text.size() > 2 ? 2 : 1);
   }
 }
 
