@@ -22,4 +22,10 @@ std::string StringPrintf(const char* format, ...) {
   return out;
 }
 
+std::string FormatTenths(long long tenths) {
+  const unsigned long long magnitude =
+      tenths < 0 ? 0ULL - static_cast<unsigned long long>(tenths) : static_cast<unsigned long long>(tenths);
+  return StringPrintf("%s%llu.%llu", tenths < 0 ? "-" : "", magnitude / 10, magnitude % 10);
+}
+
 } // namespace kx700

@@ -42,12 +42,6 @@ std::vector<ChoiceItem> ControlItems(const std::list<ControlRecord>& controls, i
   return items;
 }
 
-bool LessIgnoringCase(const std::string& a, const std::string& b) {
-  return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-    return std::tolower(static_cast<unsigned char>(x)) < std::tolower(static_cast<unsigned char>(y));
-  });
-}
-
 // The silence list as its sorted list box holds it.
 std::vector<ChoiceItem> SilenceItems(const std::vector<int>& numbers, const std::list<ControlRecord>& controls) {
   std::vector<ChoiceItem> items;
@@ -102,11 +96,7 @@ CentralForm LoadCentral(const CentralRecord& record, const std::list<ControlReco
     const int number = record.Signed(R::kSilenceControls + slot);
     const ControlRecord* control = number > 0 ? FindUsable(controls, number) : nullptr;
     if (!control) continue;
-    ChoiceItem item{ControlChoiceText(*control, true), number};
-    silence.insert(
-        std::upper_bound(silence.begin(), silence.end(), item,
-                         [](const ChoiceItem& a, const ChoiceItem& b) { return LessIgnoringCase(a.text, b.text); }),
-        item);
+    InsertByText(silence, {ControlChoiceText(*control, true), number});
   }
   for (const ChoiceItem& item : silence) form.silenceControls.push_back(item.data);
   return form;
@@ -264,11 +254,7 @@ bool CentralPage::AddSilenceControl(int number) {
   const ControlRecord* control = FindUsable(editor_.document().controls, number);
   if (!control) return false;
   auto items = SilenceItems(form_.silenceControls, editor_.document().controls);
-  const ChoiceItem item{ControlChoiceText(*control, true), number};
-  items.insert(
-      std::upper_bound(items.begin(), items.end(), item,
-                       [](const ChoiceItem& a, const ChoiceItem& b) { return LessIgnoringCase(a.text, b.text); }),
-      item);
+  InsertByText(items, {ControlChoiceText(*control, true), number});
   form_.silenceControls.clear();
   for (const ChoiceItem& i : items) form_.silenceControls.push_back(i.data);
   ShowSilence();
@@ -295,7 +281,7 @@ void SilencePicker::FillList() {
     if (std::find(taken.begin(), taken.end(), item.data) == taken.end()) items_.push_back(item);
   }
   std::stable_sort(items_.begin(), items_.end(),
-                   [](const ChoiceItem& a, const ChoiceItem& b) { return LessIgnoringCase(a.text, b.text); });
+                   [](const ChoiceItem& a, const ChoiceItem& b) { return ListBoxOrder(a.text, b.text); });
   view_.SetItems(kPickerList, items_);
 }
 

@@ -22,12 +22,6 @@ std::string FieldText(const LoopRecord& record, std::size_t offset, std::size_t 
 int Tenths(double volts) { return static_cast<int>(volts * 10.0); }
 double Volts(std::int8_t tenths) { return tenths / 10.0; }
 
-bool LessIgnoringCase(const std::string& a, const std::string& b) {
-  return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-    return std::tolower(static_cast<unsigned char>(x)) < std::tolower(static_cast<unsigned char>(y));
-  });
-}
-
 // A numbered text compared exactly; a text the language leaves unfilled
 // matches nothing.
 bool Is(const std::string& text, int number) {
@@ -51,7 +45,7 @@ std::string CompositionText(const CompositionEntry& entry) {
 void InsertSorted(std::vector<CompositionEntry>& list, const CompositionEntry& entry) {
   const std::string text = CompositionText(entry);
   const auto at = std::upper_bound(list.begin(), list.end(), text, [](const std::string& t, const CompositionEntry& e) {
-    return LessIgnoringCase(t, CompositionText(e));
+    return ListBoxOrder(t, CompositionText(e));
   });
   list.insert(at, entry);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <algorithm>
+#include <cctype>
 #include <optional>
 #include <string>
 #include <vector>
@@ -30,6 +32,20 @@ inline int IndexOfData(const std::vector<ChoiceItem>& items, int data) {
 // The data of the item at `index`; 0 for no item (no selection).
 inline int DataAt(const std::vector<ChoiceItem>& items, int index) {
   return index >= 0 && index < static_cast<int>(items.size()) ? items[static_cast<std::size_t>(index)].data : 0;
+}
+
+// The order of a sorted list box: by text, case ignored.
+inline bool ListBoxOrder(const std::string& a, const std::string& b) {
+  return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+    return std::tolower(static_cast<unsigned char>(x)) < std::tolower(static_cast<unsigned char>(y));
+  });
+}
+// Adds an item where a sorted list box puts it: after those of the same text.
+inline void InsertByText(std::vector<ChoiceItem>& items, ChoiceItem item) {
+  const auto at = std::upper_bound(items.begin(), items.end(), item, [](const ChoiceItem& a, const ChoiceItem& b) {
+    return ListBoxOrder(a.text, b.text);
+  });
+  items.insert(at, std::move(item));
 }
 
 struct ExchangeFault;

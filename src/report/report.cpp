@@ -13,10 +13,7 @@ namespace {
 
 std::string T(int number) { return OrEmpty(GetText(number)); }
 
-// A tenths value as volts with one decimal, '.' whatever the locale.
-std::string Volts(int tenths) {
-  return StringPrintf("%s%d.%d V", tenths < 0 ? "-" : "", std::abs(tenths) / 10, std::abs(tenths) % 10);
-}
+std::string Volts(int tenths) { return FormatTenths(tenths) + " V"; }
 
 struct Pen {
   ColorRef colour = kBlack;

@@ -11,12 +11,7 @@ namespace kx700 {
 
 namespace {
 
-// Tenths as "%.1f" would print them, with '.' in every locale.
-std::string Tenths(long long tenths) {
-  return StringPrintf("%s%lld.%lld", tenths < 0 ? "-" : "", std::llabs(tenths) / 10, std::llabs(tenths) % 10);
-}
-
-std::string OneDecimal(double value) { return Tenths(std::llround(value * 10.0)); }
+std::string OneDecimal(double value) { return FormatTenths(std::llround(value * 10.0)); }
 
 ColorRef StateColour(int state, bool alarmBackground) {
   switch (state) {
@@ -37,7 +32,7 @@ std::string LoopStateText(int state) {
   return state >= 0 && state <= 5 ? OrEmpty(GetText(kTexts[state])) : std::string();
 }
 
-std::string LoopVolts(std::uint32_t value) { return Tenths(static_cast<std::int32_t>(value)); }
+std::string LoopVolts(std::uint32_t value) { return FormatTenths(static_cast<std::int32_t>(value)); }
 
 std::optional<LoopRowLook> LoopRowLookFor(const LoopReading& reading, AnalogDisplayMode mode,
                                           const ObservationRange& range, bool marked) {

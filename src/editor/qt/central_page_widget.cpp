@@ -24,27 +24,6 @@ using namespace central_ids;
 
 namespace {
 
-QLineEdit* NumberField(QWidget* parent, int chars) {
-  auto* edit = new QLineEdit(parent);
-  edit->setMaxLength(11);
-  edit->setAlignment(Qt::AlignRight);
-  edit->setMaximumWidth(edit->fontMetrics().horizontalAdvance(QLatin1Char('0')) * (chars + 4));
-  return edit;
-}
-
-QLineEdit* TextField(QWidget* parent, int maxChars) {
-  auto* edit = new QLineEdit(parent);
-  MakeTextField(edit, maxChars);
-  edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(QLatin1Char('M')) * (maxChars * 2 / 3 + 2));
-  return edit;
-}
-
-QLabel* BuddyLabel(const QString& text, QWidget* buddy, QWidget* parent) {
-  auto* label = new QLabel(text, parent);
-  label->setBuddy(buddy);
-  return label;
-}
-
 CLabel* Title(const QString& text, QWidget* parent) {
   auto* title = new CLabel(text, parent);
   title->SetFontSize(14).SetFontBold(true);
@@ -139,23 +118,23 @@ Ccentral::Ccentral(ParameterEditor& editor, QWidget* parent)
   setObjectName(QStringLiteral("Ccentral"));
 
   // Created in layout order, which is the tab order.
-  auto* panelName = TextField(this, CentralRecord::kPanelNameWidth);
-  auto* project = TextField(this, CentralRecord::kProjectNameWidth);
-  auto* operatingCode = TextField(this, CentralRecord::kCodeWidth);
+  auto* panelName = NewTextField(this, CentralRecord::kPanelNameWidth);
+  auto* project = NewTextField(this, CentralRecord::kProjectNameWidth);
+  auto* operatingCode = NewTextField(this, CentralRecord::kCodeWidth);
   operatingCode->setMaximumWidth(operatingCode->fontMetrics().horizontalAdvance(QStringLiteral("00000000")));
-  auto* advancedCode = TextField(this, CentralRecord::kCodeWidth);
+  auto* advancedCode = NewTextField(this, CentralRecord::kCodeWidth);
   advancedCode->setMaximumWidth(operatingCode->maximumWidth());
-  auto* reactionTime = NumberField(this, 1);
+  auto* reactionTime = NewNumberField(this, 1);
   auto* backbeep = new QCheckBox(tr("Backbeep"), this);
   auto* summerWinter = new QCheckBox(tr("Zomer/wintertijd"), this);
   auto* switchOverTitle = new CLabel(tr("Omschakeltijd evacuatie direct"), this);
   switchOverTitle->SetFontUnderline(true);
   auto* switchOver = new QCheckBox(tr("Actief"), this);
   switchOver->setAccessibleName(tr("Omschakeltijd evacuatie direct actief"));
-  auto* hour = NumberField(this, 2);
-  auto* minute = NumberField(this, 2);
-  auto* relayCards = NumberField(this, 1);
-  auto* repeaters = NumberField(this, 1);
+  auto* hour = NewNumberField(this, 2);
+  auto* minute = NewNumberField(this, 2);
+  auto* relayCards = NewNumberField(this, 1);
+  auto* repeaters = NewNumberField(this, 1);
   auto* sirens = new QGroupBox(tr("Beveiligde sirenekring"), this);
   std::array<QCheckBox*, 3> siren{};
   for (int n = 1; n <= 3; ++n) siren[static_cast<std::size_t>(n - 1)] = new QCheckBox(tr("Relais %1").arg(n), sirens);
@@ -207,16 +186,16 @@ Ccentral::Ccentral(ParameterEditor& editor, QWidget* parent)
 
   auto* left = new QGridLayout;
   int row = 0;
-  left->addWidget(BuddyLabel(tr("&Centrale"), panelName, this), row, 0);
+  left->addWidget(NewBuddyLabel(tr("&Centrale"), panelName, this), row, 0);
   left->addWidget(panelName, row++, 1, 1, 3);
-  left->addWidget(BuddyLabel(tr("&Project"), project, this), row, 0);
+  left->addWidget(NewBuddyLabel(tr("&Project"), project, this), row, 0);
   left->addWidget(project, row++, 1, 1, 3);
-  left->addWidget(BuddyLabel(tr("Code &bediening"), operatingCode, this), row, 0);
+  left->addWidget(NewBuddyLabel(tr("Code &bediening"), operatingCode, this), row, 0);
   left->addWidget(operatingCode, row++, 1);
-  auto* advancedLabel = BuddyLabel(tr("Code &geavanceerd"), advancedCode, this);
+  auto* advancedLabel = NewBuddyLabel(tr("Code &geavanceerd"), advancedCode, this);
   left->addWidget(advancedLabel, row, 0);
   left->addWidget(advancedCode, row++, 1);
-  left->addWidget(BuddyLabel(tr("&Evacuatie reactietijd"), reactionTime, this), row, 0);
+  left->addWidget(NewBuddyLabel(tr("&Evacuatie reactietijd"), reactionTime, this), row, 0);
   left->addWidget(reactionTime, row, 1);
   left->addWidget(new QLabel(tr("min."), this), row++, 2);
   left->addWidget(backbeep, row++, 0, 1, 4);
@@ -225,14 +204,14 @@ Ccentral::Ccentral(ParameterEditor& editor, QWidget* parent)
   left->addWidget(switchOver, row, 0);
   auto* time = new QHBoxLayout;
   time->addWidget(hour);
-  time->addWidget(BuddyLabel(tr("uur"), hour, this));
+  time->addWidget(NewBuddyLabel(tr("uur"), hour, this));
   time->addWidget(minute);
-  time->addWidget(BuddyLabel(tr("min."), minute, this));
+  time->addWidget(NewBuddyLabel(tr("min."), minute, this));
   time->addStretch(1);
   left->addLayout(time, row++, 1, 1, 3);
-  left->addWidget(BuddyLabel(tr("&Relaiskaarten"), relayCards, this), row, 0);
+  left->addWidget(NewBuddyLabel(tr("&Relaiskaarten"), relayCards, this), row, 0);
   left->addWidget(relayCards, row++, 1);
-  left->addWidget(BuddyLabel(tr("&Herhaalborden"), repeaters, this), row, 0);
+  left->addWidget(NewBuddyLabel(tr("&Herhaalborden"), repeaters, this), row, 0);
   left->addWidget(repeaters, row++, 1);
   auto* sirenRow = new QHBoxLayout(sirens);
   for (QCheckBox* box : siren) sirenRow->addWidget(box);
@@ -241,11 +220,11 @@ Ccentral::Ccentral(ParameterEditor& editor, QWidget* parent)
   left->setRowStretch(row, 1);
 
   auto* right = new QGridLayout;
-  right->addWidget(BuddyLabel(tr("&Algemene sturing"), general, this), 0, 0);
+  right->addWidget(NewBuddyLabel(tr("&Algemene sturing"), general, this), 0, 0);
   right->addWidget(general, 0, 1, 1, 2);
-  right->addWidget(BuddyLabel(tr("&Waarschuwing - evacuatie"), alert, this), 1, 0);
+  right->addWidget(NewBuddyLabel(tr("&Waarschuwing - evacuatie"), alert, this), 1, 0);
   right->addWidget(alert, 1, 1, 1, 2);
-  right->addWidget(BuddyLabel(tr("&Stiltesturingen"), silence, this), 2, 0, 1, 3);
+  right->addWidget(NewBuddyLabel(tr("&Stiltesturingen"), silence, this), 2, 0, 1, 3);
   right->addWidget(silence, 3, 0, 1, 2);
   auto* silenceButtons = new QVBoxLayout;
   silenceButtons->addWidget(addSilence);

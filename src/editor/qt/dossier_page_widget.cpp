@@ -21,27 +21,6 @@ using namespace dossier_ids;
 
 namespace {
 
-QLineEdit* TextField(QWidget* parent, int maxChars) {
-  auto* edit = new QLineEdit(parent);
-  MakeTextField(edit, maxChars);
-  edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(QLatin1Char('M')) * std::min(maxChars * 2 / 3 + 2, 16));
-  return edit;
-}
-
-QLineEdit* NumberField(QWidget* parent, int chars) {
-  auto* edit = new QLineEdit(parent);
-  edit->setMaxLength(11);
-  edit->setAlignment(Qt::AlignRight);
-  edit->setMaximumWidth(edit->fontMetrics().horizontalAdvance(QLatin1Char('0')) * (chars + 4));
-  return edit;
-}
-
-QLabel* BuddyLabel(const QString& text, QWidget* buddy, QWidget* parent) {
-  auto* label = new QLabel(text, parent);
-  label->setBuddy(buddy);
-  return label;
-}
-
 // A padlock, shut or open: the state of the commissioning fields.
 QIcon LockIcon(bool locked) {
   QPixmap picture(32, 32);
@@ -78,9 +57,9 @@ Cloc_periph::Cloc_periph(QWidget* parent)
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
   connect(buttons, &QDialogButtonBox::accepted, this, &Cloc_periph::accept);
   auto* layout = new QGridLayout(this);
-  layout->addWidget(BuddyLabel(tr("&Adres"), address_, this), 0, 0);
+  layout->addWidget(NewBuddyLabel(tr("&Adres"), address_, this), 0, 0);
   layout->addWidget(address_, 0, 1);
-  layout->addWidget(BuddyLabel(tr("&Locatie"), text_, this), 1, 0);
+  layout->addWidget(NewBuddyLabel(tr("&Locatie"), text_, this), 1, 0);
   layout->addWidget(text_, 1, 1);
   layout->addWidget(buttons, 2, 0, 1, 2);
   layout->setSizeConstraint(QLayout::SetFixedSize);
@@ -105,14 +84,14 @@ Cdocu::Cdocu(ParameterEditor& editor, QWidget* parent)
   namespace L = dossier_limits;
 
   // Created in layout order, which is the tab order.
-  auto* customer = TextField(this, L::kCustomer);
-  auto* contact = TextField(this, CustomerBlock::kContactWidth);
+  auto* customer = NewTextField(this, L::kCustomer);
+  auto* contact = NewTextField(this, CustomerBlock::kContactWidth);
   auto* address = new QPlainTextEdit(this);
   MakeLinesField(address, L::kAddress);
   address->setFixedHeight(address->fontMetrics().lineSpacing() * 3 + 12);
-  auto* telephone = TextField(this, L::kTelephone);
-  auto* email = TextField(this, L::kEmail);
-  auto* installer = TextField(this, CustomerBlock::kInstallerWidth);
+  auto* telephone = NewTextField(this, L::kTelephone);
+  auto* email = NewTextField(this, L::kEmail);
+  auto* installer = NewTextField(this, CustomerBlock::kInstallerWidth);
 
   auto* commissioning = new QGroupBox(tr("Inbedrijfstelling"), this);
   lock_ = new QPushButton(commissioning);
@@ -120,21 +99,21 @@ Cdocu::Cdocu(ParameterEditor& editor, QWidget* parent)
   lock_->setIconSize(QSize(24, 24));
   lock_->setAccessibleName(tr("Vergrendeld"));
   lock_->setToolTip(lock_->accessibleName());
-  auto* technician = TextField(commissioning, InstallationBlock::kTechnicianWidth);
+  auto* technician = NewTextField(commissioning, InstallationBlock::kTechnicianWidth);
   date_ = new QDateEdit(commissioning);
   date_->setCalendarPopup(true);
   date_->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
   date_->setDateRange(QDate(2000, 1, 1), QDate(2099, 12, 31));
-  auto* production = TextField(commissioning, L::kProductionNumber);
-  auto* quiescent = TextField(commissioning, L::kCurrent);
-  auto* alarm = TextField(commissioning, L::kCurrent);
-  auto* battery = TextField(commissioning, L::kBattery);
+  auto* production = NewTextField(commissioning, L::kProductionNumber);
+  auto* quiescent = NewTextField(commissioning, L::kCurrent);
+  auto* alarm = NewTextField(commissioning, L::kCurrent);
+  auto* battery = NewTextField(commissioning, L::kBattery);
 
   auto* accessories = new QGroupBox(tr("Toebehoren"), this);
-  auto* sirens = NumberField(accessories, 2);
-  auto* buzzers = NumberField(accessories, 2);
-  auto* flashLights = NumberField(accessories, 2);
-  auto* doorMagnets = NumberField(accessories, 2);
+  auto* sirens = NewNumberField(accessories, 2);
+  auto* buzzers = NewNumberField(accessories, 2);
+  auto* flashLights = NewNumberField(accessories, 2);
+  auto* doorMagnets = NewNumberField(accessories, 2);
   auto* dialler = new QCheckBox(tr("Telefoonkiezer"), accessories);
 
   auto* locations = new QListWidget(this);
@@ -177,35 +156,35 @@ Cdocu::Cdocu(ParameterEditor& editor, QWidget* parent)
     bindings_.Bind(id, widget);
 
   auto* customerGrid = new QGridLayout;
-  customerGrid->addWidget(BuddyLabel(tr("&Klant"), customer, this), 0, 0);
+  customerGrid->addWidget(NewBuddyLabel(tr("&Klant"), customer, this), 0, 0);
   customerGrid->addWidget(customer, 0, 1);
-  customerGrid->addWidget(BuddyLabel(tr("C&ontactpersoon"), contact, this), 1, 0);
+  customerGrid->addWidget(NewBuddyLabel(tr("C&ontactpersoon"), contact, this), 1, 0);
   customerGrid->addWidget(contact, 1, 1);
-  customerGrid->addWidget(BuddyLabel(tr("A&dres"), address, this), 2, 0, Qt::AlignTop);
+  customerGrid->addWidget(NewBuddyLabel(tr("A&dres"), address, this), 2, 0, Qt::AlignTop);
   customerGrid->addWidget(address, 2, 1);
-  customerGrid->addWidget(BuddyLabel(tr("&Telefoon"), telephone, this), 3, 0);
+  customerGrid->addWidget(NewBuddyLabel(tr("&Telefoon"), telephone, this), 3, 0);
   customerGrid->addWidget(telephone, 3, 1);
-  customerGrid->addWidget(BuddyLabel(tr("&e-mail"), email, this), 4, 0);
+  customerGrid->addWidget(NewBuddyLabel(tr("&e-mail"), email, this), 4, 0);
   customerGrid->addWidget(email, 4, 1);
-  customerGrid->addWidget(BuddyLabel(tr("&Installateur"), installer, this), 5, 0);
+  customerGrid->addWidget(NewBuddyLabel(tr("&Installateur"), installer, this), 5, 0);
   customerGrid->addWidget(installer, 5, 1);
   customerGrid->setColumnStretch(1, 1);
 
   auto* commissioningGrid = new QGridLayout(commissioning);
   commissioningGrid->addWidget(lock_, 0, 0, 2, 1, Qt::AlignTop);
-  commissioningGrid->addWidget(BuddyLabel(tr("Te&chnicus"), technician, commissioning), 0, 1);
+  commissioningGrid->addWidget(NewBuddyLabel(tr("Te&chnicus"), technician, commissioning), 0, 1);
   commissioningGrid->addWidget(technician, 0, 2, 1, 2);
-  commissioningGrid->addWidget(BuddyLabel(tr("Dat&um"), date_, commissioning), 1, 1);
+  commissioningGrid->addWidget(NewBuddyLabel(tr("Dat&um"), date_, commissioning), 1, 1);
   commissioningGrid->addWidget(date_, 1, 2);
-  commissioningGrid->addWidget(BuddyLabel(tr("&Productienummer: C"), production, commissioning), 2, 1);
+  commissioningGrid->addWidget(NewBuddyLabel(tr("&Productienummer: C"), production, commissioning), 2, 1);
   commissioningGrid->addWidget(production, 2, 2);
-  commissioningGrid->addWidget(BuddyLabel(tr("Verbruik &rust"), quiescent, commissioning), 3, 1);
+  commissioningGrid->addWidget(NewBuddyLabel(tr("Verbruik &rust"), quiescent, commissioning), 3, 1);
   commissioningGrid->addWidget(quiescent, 3, 2);
   commissioningGrid->addWidget(new QLabel(tr("Ampère"), commissioning), 3, 3);
-  commissioningGrid->addWidget(BuddyLabel(tr("Verbruik a&larm"), alarm, commissioning), 4, 1);
+  commissioningGrid->addWidget(NewBuddyLabel(tr("Verbruik a&larm"), alarm, commissioning), 4, 1);
   commissioningGrid->addWidget(alarm, 4, 2);
   commissioningGrid->addWidget(new QLabel(tr("Ampère"), commissioning), 4, 3);
-  commissioningGrid->addWidget(BuddyLabel(tr("&Batterijen"), battery, commissioning), 5, 1);
+  commissioningGrid->addWidget(NewBuddyLabel(tr("&Batterijen"), battery, commissioning), 5, 1);
   commissioningGrid->addWidget(battery, 5, 2);
   commissioningGrid->addWidget(new QLabel(tr("Ah"), commissioning), 5, 3);
   commissioningGrid->setColumnStretch(3, 1);
@@ -216,19 +195,19 @@ Cdocu::Cdocu(ParameterEditor& editor, QWidget* parent)
   left->addStretch(1);
 
   auto* accessoryGrid = new QGridLayout(accessories);
-  accessoryGrid->addWidget(BuddyLabel(tr("&Sirenes"), sirens, accessories), 0, 0);
+  accessoryGrid->addWidget(NewBuddyLabel(tr("&Sirenes"), sirens, accessories), 0, 0);
   accessoryGrid->addWidget(sirens, 0, 1);
-  accessoryGrid->addWidget(BuddyLabel(tr("&Zoemers"), buzzers, accessories), 1, 0);
+  accessoryGrid->addWidget(NewBuddyLabel(tr("&Zoemers"), buzzers, accessories), 1, 0);
   accessoryGrid->addWidget(buzzers, 1, 1);
-  accessoryGrid->addWidget(BuddyLabel(tr("&Flitslichten"), flashLights, accessories), 2, 0);
+  accessoryGrid->addWidget(NewBuddyLabel(tr("&Flitslichten"), flashLights, accessories), 2, 0);
   accessoryGrid->addWidget(flashLights, 2, 1);
-  accessoryGrid->addWidget(BuddyLabel(tr("Deur&magneten"), doorMagnets, accessories), 3, 0);
+  accessoryGrid->addWidget(NewBuddyLabel(tr("Deur&magneten"), doorMagnets, accessories), 3, 0);
   accessoryGrid->addWidget(doorMagnets, 3, 1);
   accessoryGrid->addWidget(dialler, 4, 0, 1, 2);
   accessoryGrid->setColumnStretch(2, 1);
 
   auto* locationGrid = new QGridLayout;
-  locationGrid->addWidget(BuddyLabel(tr("Lokatie &herhaalborden"), locations, this), 0, 0, 1, 2);
+  locationGrid->addWidget(NewBuddyLabel(tr("Lokatie &herhaalborden"), locations, this), 0, 0, 1, 2);
   locationGrid->addWidget(locations, 1, 0);
   auto* locationButtons = new QVBoxLayout;
   locationButtons->addWidget(addLocation);
@@ -239,7 +218,7 @@ Cdocu::Cdocu(ParameterEditor& editor, QWidget* parent)
   auto* right = new QVBoxLayout;
   right->addWidget(accessories);
   right->addLayout(locationGrid);
-  right->addWidget(BuddyLabel(tr("&Notities"), notes, this));
+  right->addWidget(NewBuddyLabel(tr("&Notities"), notes, this));
   right->addWidget(notes, 1);
 
   auto* layout = new QHBoxLayout(this);

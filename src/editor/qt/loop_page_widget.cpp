@@ -52,31 +52,6 @@ void Csel_det_kind::accept() {
   QDialog::accept();
 }
 
-namespace {
-
-QLineEdit* TextField(QWidget* parent, int maxChars) {
-  auto* edit = new QLineEdit(parent);
-  MakeTextField(edit, maxChars);
-  edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(QLatin1Char('M')) * (maxChars * 2 / 3 + 2));
-  return edit;
-}
-
-QLineEdit* NumberField(QWidget* parent, int chars) {
-  auto* edit = new QLineEdit(parent);
-  edit->setMaxLength(11);
-  edit->setAlignment(Qt::AlignRight);
-  edit->setMaximumWidth(edit->fontMetrics().horizontalAdvance(QLatin1Char('0')) * (chars + 4));
-  return edit;
-}
-
-QLabel* BuddyLabel(const QString& text, QWidget* buddy, QWidget* parent) {
-  auto* label = new QLabel(text, parent);
-  label->setBuddy(buddy);
-  return label;
-}
-
-} // namespace
-
 Czone::Czone(ParameterEditor& editor, QWidget* parent)
     : EditorPageWidget(parent), BoundView<LoopPageView>(this), page_(editor, *this) {
   setObjectName(QStringLiteral("Czone"));
@@ -89,28 +64,28 @@ Czone::Czone(ParameterEditor& editor, QWidget* parent)
   number->setFont(bold);
   number->setMinimumWidth(number->fontMetrics().horizontalAdvance(QStringLiteral("000")));
   auto* active = new QCheckBox(tr("Actief"), this);
-  auto* name = TextField(this, LoopRecord::kNameWidth);
+  auto* name = NewTextField(this, LoopRecord::kNameWidth);
   auto* kind = new QComboBox(this);
   auto* zener = new QCheckBox(tr("&Zenerbarrier"), this);
 
   auto* levels = new QGroupBox(tr("Niveaus"), this);
   upperLabel_ = new QLabel(levels);
   lowerLabel_ = new QLabel(levels);
-  auto* upperText = TextField(levels, LoopRecord::kLevelTextWidth);
-  auto* upperLevel = NumberField(levels, 4);
-  auto* lowerText = TextField(levels, LoopRecord::kLevelTextWidth);
-  auto* lowerLevel = NumberField(levels, 4);
-  auto* faultText = TextField(levels, LoopRecord::kLevelTextWidth);
-  auto* faultLevel = NumberField(levels, 4);
-  auto* shortLevel = NumberField(levels, 4);
+  auto* upperText = NewTextField(levels, LoopRecord::kLevelTextWidth);
+  auto* upperLevel = NewNumberField(levels, 4);
+  auto* lowerText = NewTextField(levels, LoopRecord::kLevelTextWidth);
+  auto* lowerLevel = NewNumberField(levels, 4);
+  auto* faultText = NewTextField(levels, LoopRecord::kLevelTextWidth);
+  auto* faultLevel = NewNumberField(levels, 4);
+  auto* shortLevel = NewNumberField(levels, 4);
 
   auto* warning = new QGroupBox(tr("Waarschuwing - evacuatie"), this);
   auto* warningActive = new QCheckBox(tr("Actief"), warning);
   warningActive->setAccessibleName(tr("Waarschuwing - evacuatie actief"));
   auto* delayed = new QCheckBox(tr("Vertraagde evac. toegestaan"), warning);
-  auto* intervention = NumberField(warning, 1);
-  auto* interventionLabel = BuddyLabel(tr("&Interventietijd"), intervention, warning);
-  auto* dependency = NumberField(this, 2);
+  auto* intervention = NewNumberField(warning, 1);
+  auto* interventionLabel = NewBuddyLabel(tr("&Interventietijd"), intervention, warning);
+  auto* dependency = NewNumberField(this, 2);
   auto* loopControl = new QComboBox(this);
   loopControl->setSizeAdjustPolicy(QComboBox::AdjustToContents);
   loopControl->setMinimumContentsLength(18);
@@ -165,9 +140,9 @@ Czone::Czone(ParameterEditor& editor, QWidget* parent)
   head->addWidget(new QLabel(tr("Nummer"), this), 0, 0);
   head->addWidget(number, 0, 1);
   head->addWidget(active, 0, 2);
-  head->addWidget(BuddyLabel(tr("&Naam"), name, this), 1, 0);
+  head->addWidget(NewBuddyLabel(tr("&Naam"), name, this), 1, 0);
   head->addWidget(name, 1, 1, 1, 2);
-  head->addWidget(BuddyLabel(tr("&Detectie"), kind, this), 2, 0);
+  head->addWidget(NewBuddyLabel(tr("&Detectie"), kind, this), 2, 0);
   head->addWidget(kind, 2, 1);
   head->addWidget(zener, 2, 2);
   head->setColumnStretch(1, 1);
@@ -185,7 +160,7 @@ Czone::Czone(ParameterEditor& editor, QWidget* parent)
   levelGrid->addWidget(faultLabel, 3, 0);
   levelGrid->addWidget(faultText, 3, 1);
   levelGrid->addWidget(faultLevel, 3, 2);
-  auto* shortLabel = BuddyLabel(tr("Kortsluiting"), shortLevel, levels);
+  auto* shortLabel = NewBuddyLabel(tr("Kortsluiting"), shortLevel, levels);
   levelGrid->addWidget(shortLabel, 4, 0);
   levelGrid->addWidget(shortLevel, 4, 2);
   levelGrid->setColumnStretch(1, 1);
@@ -206,9 +181,9 @@ Czone::Czone(ParameterEditor& editor, QWidget* parent)
   warningGrid->setColumnStretch(1, 1);
 
   auto* settings = new QGridLayout;
-  settings->addWidget(BuddyLabel(tr("&Lusafhankelijkheid"), dependency, this), 0, 0);
+  settings->addWidget(NewBuddyLabel(tr("&Lusafhankelijkheid"), dependency, this), 0, 0);
   settings->addWidget(dependency, 0, 1, Qt::AlignLeft);
-  settings->addWidget(BuddyLabel(tr("Lus&sturing"), loopControl, this), 1, 0);
+  settings->addWidget(NewBuddyLabel(tr("Lus&sturing"), loopControl, this), 1, 0);
   settings->addWidget(loopControl, 1, 1);
   settings->setColumnStretch(1, 1);
 

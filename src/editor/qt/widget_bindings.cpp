@@ -43,6 +43,27 @@ void MakeTextField(QLineEdit* edit, int maxChars) {
   edit->setValidator(new Cp1252Validator(edit));
 }
 
+QLineEdit* NewTextField(QWidget* parent, int maxChars) {
+  auto* edit = new QLineEdit(parent);
+  MakeTextField(edit, maxChars);
+  edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(QLatin1Char('M')) * std::min(maxChars * 2 / 3 + 2, 16));
+  return edit;
+}
+
+QLineEdit* NewNumberField(QWidget* parent, int chars) {
+  auto* edit = new QLineEdit(parent);
+  edit->setMaxLength(11);
+  edit->setAlignment(Qt::AlignRight);
+  edit->setMaximumWidth(edit->fontMetrics().horizontalAdvance(QLatin1Char('0')) * (chars + 4));
+  return edit;
+}
+
+QLabel* NewBuddyLabel(const QString& text, QWidget* buddy, QWidget* parent) {
+  auto* label = new QLabel(text, parent);
+  label->setBuddy(buddy);
+  return label;
+}
+
 void MakeLinesField(QPlainTextEdit* edit, int maxStored) {
   edit->setTabChangesFocus(true);
   // The last text within the rules, to go back to.

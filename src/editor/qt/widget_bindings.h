@@ -11,6 +11,7 @@
 #include "editor/exchange.h"
 #include "editor/page_view.h"
 
+class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 
@@ -27,6 +28,13 @@ public:
 // An edit for a text field of a record: code page 1252 only, at most
 // `maxChars` characters.
 void MakeTextField(QLineEdit* edit, int maxChars);
+// A new edit for a text field of `maxChars`, wide enough for most of it.
+QLineEdit* NewTextField(QWidget* parent, int maxChars);
+// A new edit for a number of about `chars` digits, aligned right.
+QLineEdit* NewNumberField(QWidget* parent, int chars);
+// A new label that names `buddy` (its mnemonic and its accessible name).
+QLabel* NewBuddyLabel(const QString& text, QWidget* buddy, QWidget* parent);
+
 // A multi-line edit for a text stored with CR LF between its lines: code page
 // 1252 only, at most `maxStored` characters with each line break counted as
 // the two it takes. Typing or pasting beyond that is refused.

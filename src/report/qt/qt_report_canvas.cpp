@@ -4,13 +4,12 @@
 
 #include <cmath>
 
+#include "common/qt/qt_colour.h"
 #include "common/qt/qt_text.h"
 
 namespace kx700 {
 
 namespace {
-
-QColor ColourOf(ColorRef c) { return QColor(RedOf(c), GreenOf(c), BlueOf(c)); }
 
 // Cell heights in 0.1 mm (screen, printer).
 int CellHeight(FontRole role, bool printing) {
@@ -59,7 +58,7 @@ void QtReportCanvas::Text(int x, int y, std::string_view text, FontRole font, Co
   const int height = CellHeight(font, printing_);
   if (text.empty() || !Visible(y, height)) return;
   painter_.setFont(fonts_[static_cast<std::size_t>(font)]);
-  painter_.setPen(ColourOf(colour));
+  painter_.setPen(ToQColor(colour, QPalette()));
   const QString shown = ToQString(text);
   constexpr double kWide = 1e5;
   const double left = align == TextAlign::Centre ? x * scale_ - kWide / 2 : x * scale_;
@@ -70,7 +69,7 @@ void QtReportCanvas::Text(int x, int y, std::string_view text, FontRole font, Co
 
 void QtReportCanvas::Line(int x1, int y1, int x2, int y2, ColorRef colour, int width) {
   if (!Visible(std::max(y1, y2), std::abs(y1 - y2) + width)) return;
-  QPen pen(ColourOf(colour));
+  QPen pen(ToQColor(colour, QPalette()));
   pen.setWidthF(width > 0 ? width * scale_ : 0.0);
   pen.setCapStyle(Qt::FlatCap);
   painter_.setPen(pen);
