@@ -265,6 +265,115 @@
     </message>
 </context>
 <context>
+    <name>kx700::Can_val_selbar</name>
+    <message>
+        <source>Analoge waarde</source>
+        <translation>Analogová hodnota</translation>
+    </message>
+    <message>
+        <source>In/uit dienst</source>
+        <translation>V provozu/mimo provoz</translation>
+    </message>
+    <message>
+        <source>In/uit test</source>
+        <translation>V testu/mimo test</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation>Poplach</translation>
+    </message>
+    <message>
+        <source>Observatie</source>
+        <translation>Sledování</translation>
+    </message>
+</context>
+<context>
+    <name>kx700::Can_values</name>
+    <message>
+        <source>Binnen bereik</source>
+        <translation>V rozsahu</translation>
+    </message>
+    <message>
+        <source>Buiten bereik</source>
+        <translation>Mimo rozsah</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Informace</translation>
+    </message>
+    <message>
+        <source>Legende</source>
+        <translation>Legenda</translation>
+    </message>
+    <message>
+        <source>Minimum</source>
+        <translation>Minimum</translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <translation>Maximum</translation>
+    </message>
+    <message>
+        <source>Lus</source>
+        <translation>Smyčka</translation>
+    </message>
+    <message>
+        <source>Lustekst</source>
+        <translation>Text smyčky</translation>
+    </message>
+    <message>
+        <source>Lussen %1 - %2</source>
+        <translation>Smyčky %1 - %2</translation>
+    </message>
+    <message>
+        <source>Analoge waarden</source>
+        <translation>Analogové hodnoty</translation>
+    </message>
+</context>
+<context>
+    <name>kx700::Canval_info</name>
+    <message>
+        <source>Info - Analoge waarden</source>
+        <translation>Informace - Analogové hodnoty</translation>
+    </message>
+    <message>
+        <source>Waarde - Lusspanning</source>
+        <translation>Hodnota - Napětí smyčky</translation>
+    </message>
+    <message>
+        <source>0,3 V   Geen alarm</source>
+        <translation>0,3 V   Žádný poplach</translation>
+    </message>
+    <message>
+        <source>1,7 V   Eén detector in alarm</source>
+        <translation>1,7 V   Jeden hlásič v poplachu</translation>
+    </message>
+    <message>
+        <source>3,1 V   Twee detectoren in alarm</source>
+        <translation>3,1 V   Dva hlásiče v poplachu</translation>
+    </message>
+    <message>
+        <source>4,3 V   Drie detectoren in alarm</source>
+        <translation>4,3 V   Tři hlásiče v poplachu</translation>
+    </message>
+    <message>
+        <source>5,2 V   Vier detectoren in alarm</source>
+        <translation>5,2 V   Čtyři hlásiče v poplachu</translation>
+    </message>
+    <message>
+        <source>5,9 V   Vijf detectoren in alarm</source>
+        <translation>5,9 V   Pět hlásičů v poplachu</translation>
+    </message>
+    <message>
+        <source>MERK OP: Bovenstaande waarden zijn slechts een indicatie.</source>
+        <translation>POZNÁMKA: Výše uvedené hodnoty jsou pouze orientační.</translation>
+    </message>
+</context>
+<context>
     <name>kx700::Ccentral</name>
     <message>
         <source>Backbeep</source>
@@ -577,6 +686,27 @@
     <message>
         <source>&amp;Locatie</source>
         <translation>&amp;Umístění</translation>
+    </message>
+</context>
+<context>
+    <name>kx700::Cprog_periph</name>
+    <message>
+        <source>Herprogrammeer een relaiskaart 
+door op het kaartnummer te klikken.</source>
+        <translation>Relé kartu přeprogramujete 
+kliknutím na její číslo.</translation>
+    </message>
+    <message>
+        <source>Programmeren periferie</source>
+        <translation>Programování periferií</translation>
+    </message>
+    <message>
+        <source>Relaiskaarten</source>
+        <translation>Reléové karty</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>

@@ -265,6 +265,115 @@
     </message>
 </context>
 <context>
+    <name>kx700::Can_val_selbar</name>
+    <message>
+        <source>Analoge waarde</source>
+        <translation>Analog value</translation>
+    </message>
+    <message>
+        <source>In/uit dienst</source>
+        <translation>In/out of service</translation>
+    </message>
+    <message>
+        <source>In/uit test</source>
+        <translation>In/out of test</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation>Alarm</translation>
+    </message>
+    <message>
+        <source>Observatie</source>
+        <translation>Observation</translation>
+    </message>
+</context>
+<context>
+    <name>kx700::Can_values</name>
+    <message>
+        <source>Binnen bereik</source>
+        <translation>Within range</translation>
+    </message>
+    <message>
+        <source>Buiten bereik</source>
+        <translation>Out of range</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Legende</source>
+        <translation>Legend</translation>
+    </message>
+    <message>
+        <source>Minimum</source>
+        <translation>Minimum</translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <translation>Maximum</translation>
+    </message>
+    <message>
+        <source>Lus</source>
+        <translation>Zone</translation>
+    </message>
+    <message>
+        <source>Lustekst</source>
+        <translation>Zone text</translation>
+    </message>
+    <message>
+        <source>Lussen %1 - %2</source>
+        <translation>Zones %1 - %2</translation>
+    </message>
+    <message>
+        <source>Analoge waarden</source>
+        <translation>Analog values</translation>
+    </message>
+</context>
+<context>
+    <name>kx700::Canval_info</name>
+    <message>
+        <source>Info - Analoge waarden</source>
+        <translation>Info - Analog values</translation>
+    </message>
+    <message>
+        <source>Waarde - Lusspanning</source>
+        <translation>Value - Zone voltage</translation>
+    </message>
+    <message>
+        <source>0,3 V   Geen alarm</source>
+        <translation>0.3 V   No alarm</translation>
+    </message>
+    <message>
+        <source>1,7 V   Eén detector in alarm</source>
+        <translation>1.7 V   One detector in alarm</translation>
+    </message>
+    <message>
+        <source>3,1 V   Twee detectoren in alarm</source>
+        <translation>3.1 V   Two detectors in alarm</translation>
+    </message>
+    <message>
+        <source>4,3 V   Drie detectoren in alarm</source>
+        <translation>4.3 V   Three detectors in alarm</translation>
+    </message>
+    <message>
+        <source>5,2 V   Vier detectoren in alarm</source>
+        <translation>5.2 V   Four detectors in alarm</translation>
+    </message>
+    <message>
+        <source>5,9 V   Vijf detectoren in alarm</source>
+        <translation>5.9 V   Five detectors in alarm</translation>
+    </message>
+    <message>
+        <source>MERK OP: Bovenstaande waarden zijn slechts een indicatie.</source>
+        <translation>NOTE: The values above are only an indication.</translation>
+    </message>
+</context>
+<context>
     <name>kx700::Ccentral</name>
     <message>
         <source>Backbeep</source>
@@ -577,6 +686,27 @@
     <message>
         <source>&amp;Locatie</source>
         <translation>&amp;Location</translation>
+    </message>
+</context>
+<context>
+    <name>kx700::Cprog_periph</name>
+    <message>
+        <source>Herprogrammeer een relaiskaart 
+door op het kaartnummer te klikken.</source>
+        <translation>Reprogram a relay card 
+by clicking its number.</translation>
+    </message>
+    <message>
+        <source>Programmeren periferie</source>
+        <translation>Programming periphery</translation>
+    </message>
+    <message>
+        <source>Relaiskaarten</source>
+        <translation>Relay cards</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>

@@ -265,6 +265,115 @@
     </message>
 </context>
 <context>
+    <name>kx700::Can_val_selbar</name>
+    <message>
+        <source>Analoge waarde</source>
+        <translation>Valeur analogique</translation>
+    </message>
+    <message>
+        <source>In/uit dienst</source>
+        <translation>En/hors service</translation>
+    </message>
+    <message>
+        <source>In/uit test</source>
+        <translation>En/hors test</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation>Alarme</translation>
+    </message>
+    <message>
+        <source>Observatie</source>
+        <translation>Observation</translation>
+    </message>
+</context>
+<context>
+    <name>kx700::Can_values</name>
+    <message>
+        <source>Binnen bereik</source>
+        <translation>Dans la plage</translation>
+    </message>
+    <message>
+        <source>Buiten bereik</source>
+        <translation>Hors de la plage</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Démarrer</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Legende</source>
+        <translation>Légende</translation>
+    </message>
+    <message>
+        <source>Minimum</source>
+        <translation>Minimum</translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <translation>Maximum</translation>
+    </message>
+    <message>
+        <source>Lus</source>
+        <translation>Boucle</translation>
+    </message>
+    <message>
+        <source>Lustekst</source>
+        <translation>Texte de la boucle</translation>
+    </message>
+    <message>
+        <source>Lussen %1 - %2</source>
+        <translation>Boucles %1 - %2</translation>
+    </message>
+    <message>
+        <source>Analoge waarden</source>
+        <translation>Valeurs analogiques</translation>
+    </message>
+</context>
+<context>
+    <name>kx700::Canval_info</name>
+    <message>
+        <source>Info - Analoge waarden</source>
+        <translation>Info - Valeurs analogiques</translation>
+    </message>
+    <message>
+        <source>Waarde - Lusspanning</source>
+        <translation>Valeur - Tension de boucle</translation>
+    </message>
+    <message>
+        <source>0,3 V   Geen alarm</source>
+        <translation>0,3 V   Pas d&apos;alarme</translation>
+    </message>
+    <message>
+        <source>1,7 V   Eén detector in alarm</source>
+        <translation>1,7 V   Un détecteur en alarme</translation>
+    </message>
+    <message>
+        <source>3,1 V   Twee detectoren in alarm</source>
+        <translation>3,1 V   Deux détecteurs en alarme</translation>
+    </message>
+    <message>
+        <source>4,3 V   Drie detectoren in alarm</source>
+        <translation>4,3 V   Trois détecteurs en alarme</translation>
+    </message>
+    <message>
+        <source>5,2 V   Vier detectoren in alarm</source>
+        <translation>5,2 V   Quatre détecteurs en alarme</translation>
+    </message>
+    <message>
+        <source>5,9 V   Vijf detectoren in alarm</source>
+        <translation>5,9 V   Cinq détecteurs en alarme</translation>
+    </message>
+    <message>
+        <source>MERK OP: Bovenstaande waarden zijn slechts een indicatie.</source>
+        <translation>REMARQUE : les valeurs ci-dessus ne sont qu&apos;indicatives.</translation>
+    </message>
+</context>
+<context>
     <name>kx700::Ccentral</name>
     <message>
         <source>Backbeep</source>
@@ -577,6 +686,27 @@
     <message>
         <source>&amp;Locatie</source>
         <translation>&amp;Emplacement</translation>
+    </message>
+</context>
+<context>
+    <name>kx700::Cprog_periph</name>
+    <message>
+        <source>Herprogrammeer een relaiskaart 
+door op het kaartnummer te klikken.</source>
+        <translation>Reprogrammez une carte relais 
+en cliquant sur son numéro.</translation>
+    </message>
+    <message>
+        <source>Programmeren periferie</source>
+        <translation>Programmation périphérie</translation>
+    </message>
+    <message>
+        <source>Relaiskaarten</source>
+        <translation>Cartes relais</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>

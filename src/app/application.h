@@ -102,6 +102,8 @@ public:
   void OnSilence();
   void OnReset();
   void OnTechnicianMode();
+  // "Analoge waarden": the analog values window, polled while it is open.
+  void OnAnalogValues();
   // "Wijzigen": the parameter sheet over the document. The document counts as
   // modified afterwards when any of its configuration bytes changed.
   void OnEditParameters();

@@ -68,7 +68,7 @@ constexpr CommandRow kCommands[] = {
      [](CPc_kx700App& app) { app.OnSendParameters(); }},
 
     {kCmdAnalogValues, Functions, 1, KX700_TRANSLATE_NOOP("kx700::CMainFrame", "Analoge waarden"), nullptr, 43,
-     AnalogValues, false, nullptr},
+     AnalogValues, false, [](CPc_kx700App& app) { app.OnAnalogValues(); }},
     {kCmdLogbook, Functions, 1, KX700_TRANSLATE_NOOP("kx700::CMainFrame", "Logboek"), nullptr, 0, None, false,
      [](CPc_kx700App& app) { app.OnLogbook(); }},
     {kCmdSilence, Functions, 1, KX700_TRANSLATE_NOOP("kx700::CMainFrame", "Stilte"), nullptr, 41, Silence, false,

@@ -54,10 +54,13 @@ void LinkEngine::OnIdle() {
 int LinkEngine::NextIdleDelayMs() const {
   if (portRetry_ || (port_.IsOpen() && port_.LineLost())) return 0; // a port to open or close at once
   const bool connected = session_.connected();
-  // A polling step that took an answer goes on at once, one that waited
-  // for an answer sleeps its 5 ms.
-  if ((linkMode_ == kLinkAnalogValues && connected) || linkMode_ == kLinkCardProgramming)
-    return stepSlept_ ? kStepMs : 0;
+  // Analog polling: an answer that has come is taken at once; otherwise the
+  // next step is 5 ms on, a waiting step or the pause before the next
+  // request.
+  if (linkMode_ == kLinkAnalogValues && connected) return AnalogAnswerWaiting() ? 0 : kStepMs;
+  // Card progress: a step that took an answer goes on at once, one that
+  // waited for an answer sleeps its 5 ms.
+  if (linkMode_ == kLinkCardProgramming) return stepSlept_ ? kStepMs : 0;
   if (linkMode_ == kLinkControlTest && connected) return kQuietMs;
   // Supervision: an awaited answer wakes the engine through the arriving
   // bytes; a frame that came with others is taken at once; otherwise
@@ -68,8 +71,15 @@ int LinkEngine::NextIdleDelayMs() const {
 }
 
 bool LinkEngine::StepsOnArrivingBytes() const {
-  const bool supervising = !session_.connected() || (linkMode_ != kLinkAnalogValues && linkMode_ != kLinkControlTest);
+  if (linkMode_ == kLinkAnalogValues && session_.connected()) return AnalogAnswerWaiting();
+  const bool supervising = !session_.connected() || linkMode_ != kLinkControlTest;
   return supervising && linkMode_ != kLinkCardProgramming;
+}
+
+bool LinkEngine::AnalogAnswerWaiting() const {
+  // Only a whole frame wakes the poll: a step that finds half an answer
+  // would count as a waiting step.
+  return idleCountdown_ > 0 && port_.Ring().Contains(kFrameEnd);
 }
 
 void LinkEngine::SuperviseConnection() {
@@ -147,15 +157,12 @@ void LinkEngine::PollAnalogValues() {
     if (service.polledLoop == 0) service.polledLoop = std::max(1, service.firstLoop);
     link_.SendAnalogRequest(service.analogRequestAddress, service.polledLoop);
     idleCountdown_ = kAnalogAnswerSteps;
-    stepSlept_ = true;
     return;
   }
   if (!link_.ParseAnalogAnswer(service)) {
     --idleCountdown_;
-    stepSlept_ = true;
     return;
   }
-  stepSlept_ = false;
   idleCountdown_ = 0;
   if (analogWindow_) {
     analogWindow_->RefreshCurrentLoop();
@@ -231,6 +238,11 @@ void LinkEngine::Leave(const ServiceWindow& window) {
 
 void LinkEngine::ArmIdleCountdown() {
   if (linkMode_ != kLinkCardProgramming) idleCountdown_ = kArmedSteps;
+  Wake();
+}
+
+void LinkEngine::ArmCardCountdown() {
+  if (linkMode_ == kLinkCardProgramming) idleCountdown_ = kCardProgressSteps;
   Wake();
 }
 

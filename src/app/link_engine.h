@@ -82,6 +82,9 @@ public:
   int idleCountdown() const { return idleCountdown_; }
   // Gives a pending answer ten steps before the next request.
   void ArmIdleCountdown();
+  // Relay card reprogramming: a card ordered gets the whole wait for its
+  // answers before the window is given back.
+  void ArmCardCountdown();
 
   // --- the port
   // Opens the port at start; it becomes the requested and the active one.
@@ -101,7 +104,8 @@ public:
   // How long the program may stay idle before the next step is due: the
   // polling modes count steps of 5 ms, supervision only needs its next due
   // time, provided a step also runs whenever bytes arrive
-  // (StepsOnArrivingBytes).
+  // (StepsOnArrivingBytes); analog polling takes an answer as soon as it is
+  // whole.
   int NextIdleDelayMs() const;
   bool StepsOnArrivingBytes() const;
   void SetSupervisionTiming(SupervisionTiming timing) { timing_ = timing; }
@@ -127,6 +131,8 @@ private:
   // The window is going: its mode ends when it is the one served.
   void Leave(const ServiceWindow& window);
   void ShowStatusText(std::string text);
+  // Analog polling waits for an answer, and a whole frame has come.
+  bool AnalogAnswerWaiting() const;
   // The panel is gone: its text, and the technician mode with it.
   void PanelLost();
   void Wake() {
@@ -160,7 +166,7 @@ private:
   char lastTechnicianChar_ = 0;
 
   int busy_ = 0;
-  bool stepSlept_ = false; // the last polling step waited (5 ms) for an answer
+  bool stepSlept_ = false; // the last card progress step waited (5 ms) for an answer
   std::function<void()> wake_;
 };
 

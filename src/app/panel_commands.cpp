@@ -129,6 +129,11 @@ void CPc_kx700App::OnTechnicianMode() {
   if (link_.SetTechnicianMode(0, !on)) engine_.SetTechnicianMode(!on);
 }
 
+void CPc_kx700App::OnAnalogValues() {
+  if (!session().connected()) return ShowFault(seams_.messages, kFaultNoPanel);
+  if (serviceWindows_) serviceWindows_->OpenAnalogValues();
+}
+
 void CPc_kx700App::OnCommunicationSettings() {
   const auto choice = seams_.dialogs.RunCommunicationSettings(engine_.requestedPort(), engine_.requestedBaud());
   if (!choice) return;

@@ -56,6 +56,8 @@ public:
 class ServiceWindowHost {
 public:
   virtual ~ServiceWindowHost() = default;
+  // The analog values window; false when it cannot be opened.
+  virtual bool OpenAnalogValues() = 0;
   // The relay card reprogramming window; false when it cannot be opened.
   virtual bool OpenPeriphProgramming() = 0;
 };

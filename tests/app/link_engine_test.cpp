@@ -167,21 +167,27 @@ TEST(LinkEngine, IdleDelayBetweenSteps) {
   e.app->engine().RequestPort(e.app->engine().requestedPort(), 19200);
   EXPECT_EQ(e.app->engine().NextIdleDelayMs(), 0);
   e.app->OnIdle();
-  // Polling: 5 ms after a step that waited, at once after one that took an answer.
+  // Polling: 5 ms between steps, but an answer is taken as soon as it is
+  // whole, and the next request follows it 5 ms later.
   e.app->document().serviceState() = PanelServiceState{};
   e.app->document().serviceState().lastLoop = 2;
   e.app->document().serviceState().polledLoop = 1;
   ASSERT_TRUE(e.app->engine().EnterAnalogValues(nullptr));
-  EXPECT_FALSE(e.app->engine().StepsOnArrivingBytes());
-  e.app->OnIdle(); // sends the request
-  EXPECT_EQ(e.app->engine().NextIdleDelayMs(), 5);
   bool answered = false;
-  for (int i = 0; i < 100 && !answered; ++i) {
-    e.channel->Advance(5);
-    e.app->OnIdle();
-    answered = e.app->engine().NextIdleDelayMs() == 0;
+  for (int ms = 0; ms < 500 && !answered; ++ms) {
+    if (ms % 5 == 0) {
+      e.app->OnIdle(); // the steps that send the request, then wait for it
+      EXPECT_EQ(e.app->engine().NextIdleDelayMs(), 5);
+    }
+    e.channel->Advance(1);
+    answered = e.app->engine().StepsOnArrivingBytes();
   }
-  EXPECT_TRUE(answered);
+  ASSERT_TRUE(answered);
+  EXPECT_EQ(e.app->engine().NextIdleDelayMs(), 0);
+  e.app->OnIdle(); // takes it
+  EXPECT_EQ(e.app->engine().idleCountdown(), 0);
+  EXPECT_EQ(e.app->engine().NextIdleDelayMs(), 5);
+  EXPECT_FALSE(e.app->engine().StepsOnArrivingBytes());
 }
 
 TEST(LinkEngine, AnalogValuesLoopByLoopThenTheStatus) {

@@ -36,6 +36,8 @@ constexpr const char* kUsage =
     "  --panel-address A     the panel's own address besides 0x20 (0..255, default 0)\n"
     "  --technician          start in technician mode\n"
     "  --ack-switches        acknowledge loop switch and loop alarm requests\n"
+    "  --steady-values       loop values stay as set (by default those at rest\n"
+    "                        wander by a tenth of a volt, as live loops do)\n"
     "  --fault KIND:K        put a fault into every K-th answer; KIND is one of\n"
     "                        bad-checksum drop delay duplicate stray short no-w ask-repeat,\n"
     "                        or hang-up (the panel hangs up at answer K)\n"
@@ -45,7 +47,8 @@ constexpr const char* kUsage =
     "                        hold the largest configuration (16 loops, 20 controls,\n"
     "                        eight relay cards) in place of the usual one\n"
     "  --card-result N:S     programming relay card N (1..8) ends in S: ok, unknown,\n"
-    "                        error or no-communication (default: card 3 error, others ok)\n"
+    "                        error, no-communication or silent (never answers)\n"
+    "                        (default: card 3 error, others ok)\n"
     "  --card-programming-ms D\n"
     "                        how long programming one relay card takes (default 3000)\n"
     "  --until-stdin-eof     also stop when standard input ends\n";
@@ -57,6 +60,7 @@ struct Options {
   int panelAddress = 0;
   bool technician = false;
   bool ackSwitches = false;
+  bool steadyValues = false;
   bool untilStdinEof = false;
   int faultDelayMs = 500;
   std::vector<std::pair<Fault, int>> faults;
@@ -99,10 +103,9 @@ bool ParseFault(std::string_view text, std::pair<Fault, int>& out) {
 
 bool ParseCardResult(std::string_view text, std::pair<int, std::uint8_t>& out) {
   static constexpr std::pair<std::string_view, std::uint8_t> kStates[] = {
-      {"ok", panelsim::card_state::kOk},
-      {"unknown", panelsim::card_state::kUnknown},
-      {"error", panelsim::card_state::kError},
-      {"no-communication", panelsim::card_state::kNoCommunication},
+      {"ok", panelsim::card_state::kOk},         {"unknown", panelsim::card_state::kUnknown},
+      {"error", panelsim::card_state::kError},   {"no-communication", panelsim::card_state::kNoCommunication},
+      {"silent", panelsim::card_state::kSilent},
   };
   const auto colon = text.find(':');
   if (colon == std::string_view::npos || !ParseInt(text.substr(0, colon), 1, panelsim::kMaxRelayCards, out.first)) {
@@ -146,6 +149,8 @@ bool ParseArgs(int argc, char** argv, Options& o) {
       o.technician = true;
     } else if (a == "--ack-switches") {
       o.ackSwitches = true;
+    } else if (a == "--steady-values") {
+      o.steadyValues = true;
     } else if (a == "--until-stdin-eof") {
       o.untilStdinEof = true;
     } else if (a == "--fault") {
@@ -193,6 +198,7 @@ int main(int argc, char** argv) {
   engine.SetAnswerDelayUs(std::int64_t{o.answerDelayMs} * 1000);
   engine.SetPanelAddress(static_cast<std::uint8_t>(o.panelAddress));
   engine.SetAcknowledgeSwitches(o.ackSwitches);
+  engine.SetLiveValues(!o.steadyValues);
   engine.SetKeepRequests(false); // nobody reads them here, and a day of polling adds up
   auto& state = engine.state();
   if (o.logbookEntries >= 0) state.logbook = panelsim::MakeLogbook(static_cast<std::size_t>(o.logbookEntries));

@@ -5,6 +5,8 @@
 
 #include "app/application.h"
 #include "report/qt/report_view.h"
+#include "service/qt/analog_values_window.h"
+#include "service/qt/card_programming_window.h"
 
 namespace kx700 {
 
@@ -66,8 +68,13 @@ void CPc_kx700View::CloseServiceWindows() {
   }
 }
 
-// The relay card reprogramming window is not in this build: a send with
-// relay cards shows its success box instead.
-bool CPc_kx700View::OpenPeriphProgramming() { return false; }
+bool CPc_kx700View::OpenAnalogValues() {
+  return OpenServiceWindow(ServiceKind::AnalogValues, [this](QWidget* parent) { return new Can_values(app_, parent); });
+}
+
+bool CPc_kx700View::OpenPeriphProgramming() {
+  return OpenServiceWindow(ServiceKind::CardProgramming,
+                           [this](QWidget* parent) { return new Cprog_periph(app_, parent); });
+}
 
 } // namespace kx700

@@ -33,6 +33,7 @@ public:
   void CloseServiceWindows();
 
   // ServiceWindowHost
+  bool OpenAnalogValues() override;
   bool OpenPeriphProgramming() override;
 
   // The report shows the document as it now stands.

@@ -1,6 +1,7 @@
 #include "common/qt/colour_button.h"
 
 #include <QPainter>
+#include <QStyle>
 
 #include <algorithm>
 
@@ -40,6 +41,12 @@ void CClrButton::DrawItem(QPainter& painter) {
   DrawFrame(painter, r, look.frame_style);
   for (const CaptionPass& pass : look.caption)
     DrawButtonText(painter, r.translated(pass.dx, pass.dy), caption, pass.colour);
+  if (caption.isEmpty() && !icon().isNull()) {
+    // An icon in place of a caption, pressed in with the face.
+    const int shift = isDown() ? 1 : 0;
+    const QRect at = QStyle::alignedRect(layoutDirection(), Qt::AlignCenter, iconSize(), r).translated(shift, shift);
+    icon().paint(&painter, at, Qt::AlignCenter, isEnabled() ? QIcon::Normal : QIcon::Disabled);
+  }
   if (look.focus_rect) DrawFocusRect(painter, r.adjusted(4, 4, -4, -4));
 }
 

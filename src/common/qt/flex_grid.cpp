@@ -393,6 +393,15 @@ void CMSFlexGrid::ShowCurrentCell() {
   selectionModel()->setCurrentIndex(model()->index(row_, col_), QItemSelectionModel::NoUpdate);
 }
 
+QSize CMSFlexGrid::CellsSize() const {
+  int width = 2 * frameWidth();
+  for (int col = 0; col < columnCount(); ++col) width += columnWidth(col);
+  int height = 2 * frameWidth();
+  // The fixed rows are drawn by the band, and hidden in the view below it.
+  for (int row = 0; row < rowCount(); ++row) height += row < fixed_rows_ ? band_view_->rowHeight(row) : rowHeight(row);
+  return {width, height};
+}
+
 void CMSFlexGrid::HideFixedRows(int first, int last) {
   for (int row = std::max(0, first); row < std::min(last, rowCount()); ++row) setRowHidden(row, row < fixed_rows_);
 }

@@ -81,6 +81,8 @@ public:
   int GetMouseCol() const { return mouse_col_; }
 
   bool IsFixedCell(int row, int col) const;
+  // The size that shows every cell without scrolling.
+  QSize CellsSize() const;
 
 signals:
   // button: 1 left, 2 right, 4 middle (the buttons held, for a move); shift:

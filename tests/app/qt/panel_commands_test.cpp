@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QPushButton>
 #include <QTest>
 
 #include <cstdlib>
@@ -17,9 +18,13 @@
 #include "app/qt/qt_settings_store.h"
 #include "app/qt/qt_startup_host.h"
 #include "app/qt/view.h"
+#include "common/qt/flex_grid.h"
 #include "link/serial_port.h"
 #include "panelsim/engine.h"
+#include "panelsim/parameter_image.h"
 #include "panelsim/pty_server.h"
+#include "service/qt/analog_values_window.h"
+#include "service/qt/card_programming_window.h"
 #include "support/fake_dialog_runner.h"
 #include "support/fake_file_dialogs.h"
 #include "support/fake_message_host.h"
@@ -35,6 +40,11 @@ void Screenshot(QWidget& w, const char* name) {
 }
 
 constexpr SupervisionTiming kQuickSupervision{200, 100};
+
+struct Cell {
+  QString text;
+  ColorRef back;
+};
 
 class ProgramWithPanel : public testing::Test {
 protected:
@@ -117,12 +127,18 @@ TEST_F(ProgramWithPanel, ReceiveSendAndCommands) {
   std::vector<std::uint8_t> after;
   WithPanel([&](panelsim::Engine& e) { after = e.state().image; });
   EXPECT_EQ(after, before);
-  ASSERT_EQ(host.boxes().size(), boxes + 2);
+  ASSERT_EQ(host.boxes().size(), boxes + 1);
   EXPECT_EQ(host.boxes()[boxes].caption, "Configuratie verzenden");
   EXPECT_EQ(host.boxes()[boxes].text, "De actuele configuratie zal overschreven worden.\n Wilt u doorgaan?");
-  EXPECT_EQ(host.boxes()[boxes + 1].caption, "Configuratie verzenden");
-  EXPECT_EQ(host.boxes()[boxes + 1].text, "Transmissie succesvol!");
   EXPECT_EQ(host.pendingAnswers(), 0u);
+  // The configuration has relay cards: their window in place of the success box.
+  auto* cards = qobject_cast<Cprog_periph*>(frame->view()->serviceWindow(CPc_kx700View::ServiceKind::CardProgramming));
+  ASSERT_NE(cards, nullptr);
+  EXPECT_EQ(app->engine().GetLinkMode(), kLinkCardProgramming);
+  cards->EnableSelection(true); // as when the panel has been silent long enough
+  cards->close();
+  QCoreApplication::processEvents();
+  EXPECT_EQ(app->engine().GetLinkMode(), kLinkSupervision);
   ASSERT_TRUE(QTest::qWaitFor([&] { return app->session().connected(); }, 8000));
   EXPECT_FALSE(frame->dialogBarText()->text().isEmpty());
   EXPECT_TRUE(frame->action(kCmdSend)->isEnabled());
@@ -197,6 +213,72 @@ TEST_F(ProgramWithPanel, AboutBoxWithThePanel) {
   EXPECT_EQ(icon.pixelColor(24, 8), QColor(0xc6, 0x28, 0x28));  // the red panel
   EXPECT_EQ(icon.pixelColor(15, 33), QColor(0xff, 0xeb, 0x3b)); // the yellow lamp
   Screenshot(about, "about.png");
+}
+
+Cell CellAt(CMSFlexGrid* grid, int row, int col) {
+  grid->SetRow(row);
+  grid->SetCol(col);
+  return {grid->GetText(), grid->GetCellBackColor()};
+}
+
+TEST_F(ProgramWithPanel, AnalogValuesFollowThePanel) {
+  Run(kCmdAnalogValues);
+  auto* window = qobject_cast<Can_values*>(frame->view()->serviceWindow(CPc_kx700View::ServiceKind::AnalogValues));
+  ASSERT_NE(window, nullptr);
+  EXPECT_EQ(app->engine().GetLinkMode(), kLinkAnalogValues);
+  EXPECT_FALSE(frame->action(kCmdAnalogValues)->isEnabled());
+  // Every loop fills in: those at the panel with their values, the others grey.
+  const auto filled = [&] {
+    for (int loop = 1; loop <= 16; ++loop) {
+      const Cell value = CellAt(window->loopGrid(loop > 8), (loop - 1) % 8 + 1, 1);
+      if (loop <= 6 ? value.text == "-" : value.back != kAnalogNoAnswer) return false;
+    }
+    return true;
+  };
+  ASSERT_TRUE(QTest::qWaitFor(filled, 5000));
+  EXPECT_EQ(CellAt(window->loopGrid(0), 2, 1).back, kWhite);
+  WithPanel([](panelsim::Engine& e) { e.state().Loop(2).inTest = true; });
+  EXPECT_TRUE(QTest::qWaitFor([&] { return CellAt(window->loopGrid(0), 2, 1).back == kAnalogInTest; }, 5000));
+  Screenshot(*window, "analog_values_live.png");
+
+  window->close();
+  QCoreApplication::processEvents();
+  EXPECT_EQ(frame->view()->serviceWindow(CPc_kx700View::ServiceKind::AnalogValues), nullptr);
+  EXPECT_EQ(app->engine().GetLinkMode(), kLinkSupervision);
+  EXPECT_TRUE(frame->action(kCmdAnalogValues)->isEnabled());
+}
+
+TEST_F(ProgramWithPanel, SendingRelayCardsOpensTheirWindowWhichProgramsACard) {
+  // Eight cards, so that the panel's own round ends with card 8's answer.
+  WithPanel([](panelsim::Engine& e) {
+    e.state().image = panelsim::LargestImage();
+    e.SetProgramCardsAfterDownload(true);
+    e.SetCardProgramming({.steps = 2, .durationUs = 50'000});
+  });
+  Run(kCmdReceive);
+  ASSERT_EQ(app->document().central.RelayCards(), 8);
+  host.Answer(MessageAnswer::Ok);
+  Run(kCmdSend);
+  auto* cards = qobject_cast<Cprog_periph*>(frame->view()->serviceWindow(CPc_kx700View::ServiceKind::CardProgramming));
+  ASSERT_NE(cards, nullptr);
+  EXPECT_FALSE(cards->okButton()->isEnabled());
+  cards->close(); // locked: it stays
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(cards->isVisible());
+  ASSERT_TRUE(QTest::qWaitFor([&] { return cards->okButton()->isEnabled(); }, 5000));
+  // Card 8's first answer gave the window back; its result follows.
+  EXPECT_TRUE(QTest::qWaitFor([&] { return CellAt(cards->grid(), 8, 1).text == "OK"; }, 5000));
+
+  CMSFlexGrid* grid = cards->grid();
+  QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(grid->model()->index(4, 0)).center());
+  EXPECT_FALSE(cards->okButton()->isEnabled());
+  ASSERT_TRUE(QTest::qWaitFor([&] { return cards->okButton()->isEnabled(); }, 5000));
+  EXPECT_TRUE(QTest::qWaitFor([&] { return CellAt(grid, 4, 1).text == "OK"; }, 5000));
+  cards->okButton()->click();
+  QCoreApplication::processEvents();
+  EXPECT_EQ(frame->view()->serviceWindow(CPc_kx700View::ServiceKind::CardProgramming), nullptr);
+  EXPECT_EQ(app->engine().GetLinkMode(), kLinkSupervision);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return app->session().connected(); }, 8000));
 }
 
 TEST(View, ServiceWindowsOpenOnceAndGiveTheirModeBack) {

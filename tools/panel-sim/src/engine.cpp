@@ -329,8 +329,14 @@ void Engine::OnSetClock(const Request& r) {
 void Engine::OnAnalog(const Request& r) {
   if (r.payload.empty() || !IsLoopNumber(r.payload[0])) return;
   const auto& loop = state_.Loop(r.payload[0]);
+  int value = loop.value;
+  if (liveValues_ && loop.state == 0 && (loop.flags & kLoopAnswers) && value > 0 && value < 255) {
+    // 0, +1, 0, -1 tenths, in turn.
+    static constexpr int kWander[] = {0, 1, 0, -1};
+    value += kWander[analogAsked_[r.payload[0] - 1]++ % 4];
+  }
   std::vector<std::uint8_t> p{r.payload[0]};
-  AppendDigits(p, loop.value, 3);
+  AppendDigits(p, value, 3);
   p.push_back(static_cast<std::uint8_t>(loop.state));
   p.push_back(loop.inService ? 1 : 0);
   p.push_back(loop.inTest ? 1 : 0);
@@ -503,14 +509,15 @@ void Engine::ProgramCard(int card) {
   const auto& how = cardProgramming_;
   const int steps = std::max(how.steps, 1);
   const std::int64_t duration = std::max<std::int64_t>(how.durationUs, 0);
-  const std::int64_t start = std::max(nowUs_, cardsBusyUntilUs_);
-  cardsBusyUntilUs_ = start + duration;
-
   std::uint8_t result = card_state::kNoCommunication;
   if (card <= state_.relayCards) {
     const auto it = state_.cardResults.find(card);
     result = it == state_.cardResults.end() ? card_state::kOk : it->second;
   }
+  if (result == card_state::kSilent) return;
+
+  const std::int64_t start = std::max(nowUs_, cardsBusyUntilUs_);
+  cardsBusyUntilUs_ = start + duration;
   for (int k = 0; k < steps; ++k) {
     const bool last = k == steps - 1;
     const std::int64_t at = steps == 1 ? start + duration : start + duration * k / (steps - 1);

@@ -97,6 +97,18 @@ TEST_F(CardProgrammingTest, ResultsPerCard) {
   }
 }
 
+TEST_F(CardProgrammingTest, ASilentCardNeverReportsAndHoldsUpNoOtherCard) {
+  e.SetCardProgramming({.steps = 2, .durationUs = 1'000'000});
+  e.state().cardResults[2] = card_state::kSilent;
+  e.Receive(test::RequestBytes(req::kProgramModule, {kDeviceRelayCard, 2}, 0), 0);
+  e.Receive(test::RequestBytes(req::kProgramModule, {kDeviceRelayCard, 1}, 0), 0);
+  const auto sent = Collect(e);
+  ASSERT_EQ(sent.size(), 2u);
+  EXPECT_EQ(sent[0].payload, Progress(card_state::kUnknown, 1, "Programmeren 0%"));
+  EXPECT_EQ(sent[0].atUs, 2'000);
+  EXPECT_EQ(sent[1].payload, Progress(card_state::kOk, 1, "OK"));
+}
+
 TEST_F(CardProgrammingTest, CardsGoOneAfterAnotherWhileOtherRequestsAreAnswered) {
   e.SetCardProgramming({.steps = 2, .durationUs = 1'000'000});
   e.Receive(test::RequestBytes(req::kProgramModule, {kDeviceRelayCard, 1}, 0), 0);

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <string>
+#include <vector>
 
 #include "sim_helpers.h"
 
@@ -206,6 +208,26 @@ TEST_F(EngineTest, LoopAlarmLastsUntilReset) {
   loop1 = Ask(e, req::kAnalog, {1});
   ASSERT_EQ(loop1.size(), 1u);
   EXPECT_EQ(loop1[0].frame.payload, (Bytes{1, '0', '0', '3', 0, 1, 0, kLoopAnswers}));
+}
+
+TEST_F(EngineTest, LiveValuesWanderAroundTheValueSetForLoopsAtRest) {
+  e.SetLiveValues(true);
+  e.state().Loop(4) = AnalogLoop{31, 3, true, false, kLoopAnswers | kLoopInAlarm};
+  const auto value = [&](std::uint8_t loop) {
+    const auto answer = Ask(e, req::kAnalog, {loop});
+    return answer.size() == 1 ? std::string(answer[0].frame.payload.begin() + 1, answer[0].frame.payload.begin() + 4)
+                              : std::string("none");
+  };
+  std::vector<std::string> loop1, loop4, loop5;
+  for (int i = 0; i < 5; ++i) {
+    loop1.push_back(value(1));
+    loop4.push_back(value(4));
+    loop5.push_back(value(5));
+  }
+  EXPECT_EQ(loop1, (std::vector<std::string>{"003", "004", "003", "002", "003"}));
+  EXPECT_EQ(loop4, std::vector<std::string>(5, "031")); // in alarm
+  EXPECT_EQ(loop5, std::vector<std::string>(5, "999")); // not there
+  EXPECT_EQ(e.state().Loop(1).value, 3);
 }
 
 TEST_F(EngineTest, AnswersItsOwnAddressAndTheWholePanel) {

@@ -145,6 +145,9 @@ public:
   // The panel answers requests to this address and to 0x20 (the whole panel).
   void SetPanelAddress(std::uint8_t address) { panelAddress_ = address; }
   std::uint8_t panelAddress() const { return panelAddress_; }
+  // Whether the values of loops at rest wander by a tenth of a volt from one
+  // analog answer to the next, as live loops do (off: the values as set).
+  void SetLiveValues(bool on) { liveValues_ = on; }
   // Whether loop switch (74) and loop alarm (79) requests are acknowledged.
   void SetAcknowledgeSwitches(bool on) { ackSwitches_ = on; }
   // Whether a request with a bad checksum is answered with code 2.
@@ -252,6 +255,8 @@ private:
   std::int64_t answerDelayUs_ = 2'000;
   std::uint8_t panelAddress_ = 0;
   bool ackSwitches_ = false;
+  bool liveValues_ = false;
+  std::array<std::uint32_t, kLoopCount> analogAsked_{}; // analog answers given, by loop
   bool keepRequests_ = true;
   bool askRepeatOnBadChecksum_ = true;
   UnknownRequests unknown_ = UnknownRequests::kIgnore;

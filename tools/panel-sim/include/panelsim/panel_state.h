@@ -42,6 +42,8 @@ inline constexpr std::uint8_t kOk = 0;
 inline constexpr std::uint8_t kUnknown = 1;
 inline constexpr std::uint8_t kError = 2;
 inline constexpr std::uint8_t kNoCommunication = 3;
+// Not a state on the line: the card never reports, not even its progress.
+inline constexpr std::uint8_t kSilent = 0xFF;
 } // namespace card_state
 
 inline constexpr int kMaxRelayCards = 8;

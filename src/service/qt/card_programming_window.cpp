@@ -1,0 +1,119 @@
+#include "service/qt/card_programming_window.h"
+
+#include <QCloseEvent>
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+#include "app/application.h"
+#include "common/qt/flex_grid.h"
+#include "common/qt/qt_text.h"
+#include "common/text_tables.h"
+
+namespace kx700 {
+namespace {
+
+constexpr int kCentred = 4;
+
+} // namespace
+
+Cprog_periph::Cprog_periph(CPc_kx700App& app, QWidget* parent)
+    : QDialog(parent),
+      CardProgramming(*this, {app.document().serviceState(), app.link(), app.engine()}),
+      grid_(new CMSFlexGrid(this)),
+      hint_(new QLabel(tr("Herprogrammeer een relaiskaart \ndoor op het kaartnummer te klikken."), this)),
+      ok_(new QPushButton(this)) {
+  setObjectName(QStringLiteral("Cprog_periph"));
+  setWindowTitle(tr("Programmeren periferie"));
+
+  grid_->SetCols(2);
+  grid_->SetRows(kRelayCardCount + 1);
+  grid_->SetFixedRows(1);
+  grid_->SetFixedCols(1);
+  grid_->SetColWidth(0, 450);
+  grid_->SetColWidth(1, 1700);
+  grid_->SetRow(0);
+  grid_->SetCol(1);
+  grid_->SetCellAlignment(kCentred);
+  grid_->SetText(ToQString(OrEmpty(GetText(87))));
+  for (int r = 1; r <= kRelayCardCount; ++r) {
+    grid_->SetRow(r);
+    grid_->SetCol(0);
+    grid_->SetCellAlignment(kCentred);
+    grid_->SetText(QString::number(r));
+    grid_->SetCol(1);
+    grid_->SetCellAlignment(kCentred);
+  }
+  // As large as its cells, the rows a little taller where the font needs it.
+  const int rowTwips = std::max(222, (grid_->fontMetrics().height() + 4) * 1440 / std::max(grid_->logicalDpiY(), 1));
+  for (int r = 0; r <= kRelayCardCount; ++r) grid_->SetRowHeight(r, rowTwips);
+  // Wide enough for the longest result in this language.
+  int statusWidth = grid_->columnWidth(1);
+  for (int text : {7, 8, 10, 87, 119})
+    statusWidth = std::max(statusWidth, grid_->fontMetrics().horizontalAdvance(ToQString(OrEmpty(GetText(text)))) + 16);
+  grid_->setColumnWidth(1, statusWidth);
+  grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  grid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  grid_->setFixedSize(grid_->CellsSize());
+  // Clicks choose a card; there is no current cell to move.
+  grid_->setFocusPolicy(Qt::NoFocus);
+  grid_->setAccessibleName(tr("Relaiskaarten"));
+  grid_->setCursor(Qt::PointingHandCursor);
+  connect(grid_, &CMSFlexGrid::Click, this, [this] { OnClickGrid(grid_->GetMouseRow()); });
+
+  ok_->setText(tr("OK"));
+  ok_->setDefault(true);
+  ok_->setMinimumWidth(ok_->sizeHint().width() + 24);
+  connect(ok_, &QPushButton::clicked, this, &Cprog_periph::accept);
+  QSizePolicy keep = hint_->sizePolicy();
+  keep.setRetainSizeWhenHidden(true);
+  hint_->setSizePolicy(keep);
+
+  auto* side = new QVBoxLayout;
+  side->addWidget(ok_, 0, Qt::AlignRight);
+  side->addStretch(1);
+  side->addWidget(hint_);
+  auto* layout = new QHBoxLayout(this);
+  layout->addWidget(grid_);
+  layout->addLayout(side);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+
+  OnInitDialog();
+}
+
+Cprog_periph::~Cprog_periph() { LeaveLinkMode(); }
+
+void Cprog_periph::ShowCard(int card, const CardCellLook& look) {
+  grid_->SetRow(card);
+  grid_->SetCol(1);
+  grid_->SetCellBackColor(look.background);
+  if (look.textColour) grid_->SetCellForeColor(*look.textColour);
+  if (look.text) grid_->SetText(ToQString(*look.text));
+}
+
+void Cprog_periph::ShowSelectionEnabled(bool enabled) {
+  ok_->setEnabled(enabled);
+  hint_->setVisible(enabled);
+}
+
+void Cprog_periph::accept() {
+  if (OnOK()) QDialog::accept();
+}
+
+void Cprog_periph::reject() {
+  if (OnOK()) QDialog::reject();
+}
+
+void Cprog_periph::closeEvent(QCloseEvent* event) {
+  if (!OnOK()) {
+    event->ignore();
+    return;
+  }
+  QDialog::closeEvent(event);
+}
+
+} // namespace kx700
