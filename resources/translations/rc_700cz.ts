@@ -149,6 +149,22 @@
         <source>Logboek</source>
         <translation>Kniha událostí</translation>
     </message>
+    <message>
+        <source>Periferie</source>
+        <translation>Periferie</translation>
+    </message>
+    <message>
+        <source>Sturingen testen</source>
+        <translation>Test ovládání</translation>
+    </message>
+    <message>
+        <source>Instellen datum/tijd</source>
+        <translation>Nastavit datum/čas</translation>
+    </message>
+    <message>
+        <source>Instellen taal</source>
+        <translation>Nastavit jazyk</translation>
+    </message>
 </context>
 <context>
     <name>kx700::CParameterSheet</name>
@@ -192,6 +208,33 @@
     </message>
 </context>
 <context>
+    <name>kx700::CVersion</name>
+    <message>
+        <source>Versies periferie</source>
+        <translation>Verze periferií</translation>
+    </message>
+    <message>
+        <source>Minimum versie</source>
+        <translation>Minimální verze</translation>
+    </message>
+    <message>
+        <source>Aanbevolen versie</source>
+        <translation>Doporučená verze</translation>
+    </message>
+    <message>
+        <source>Legende</source>
+        <translation>Legenda</translation>
+    </message>
+    <message>
+        <source>Versies</source>
+        <translation>Verze</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>kx700::Cadd</name>
     <message>
         <source>Toevoegen</source>
@@ -211,6 +254,33 @@
     <message>
         <source>&amp;Nummer</source>
         <translation>Čí&amp;slo</translation>
+    </message>
+</context>
+<context>
+    <name>kx700::Cadjust_time</name>
+    <message>
+        <source>PC-tijd</source>
+        <translation>Čas PC</translation>
+    </message>
+    <message>
+        <source>Instellen</source>
+        <translation>Nastavit</translation>
+    </message>
+    <message>
+        <source>Instellen datum/tijd</source>
+        <translation>Nastavit datum/čas</translation>
+    </message>
+    <message>
+        <source>&amp;Datum</source>
+        <translation>&amp;Datum</translation>
+    </message>
+    <message>
+        <source>&amp;Tijd</source>
+        <translation>Č&amp;as</translation>
+    </message>
+    <message>
+        <source>Annuleren</source>
+        <translation>Zrušit</translation>
     </message>
 </context>
 <context>
@@ -674,6 +744,33 @@
     </message>
 </context>
 <context>
+    <name>kx700::Clanguage</name>
+    <message>
+        <source>Taalselectie</source>
+        <translation>Výběr jazyka</translation>
+    </message>
+    <message>
+        <source>Nederlands</source>
+        <translation>Nederlands</translation>
+    </message>
+    <message>
+        <source>Français</source>
+        <translation>Français</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Annuleren</source>
+        <translation>Zrušit</translation>
+    </message>
+</context>
+<context>
     <name>kx700::Cloc_periph</name>
     <message>
         <source>Herhaalbord locatie</source>
@@ -686,6 +783,33 @@
     <message>
         <source>&amp;Locatie</source>
         <translation>&amp;Umístění</translation>
+    </message>
+</context>
+<context>
+    <name>kx700::Cperiphery</name>
+    <message>
+        <source>Check versie</source>
+        <translation>Kontrola verze</translation>
+    </message>
+    <message>
+        <source>Periferie</source>
+        <translation>Periferie</translation>
+    </message>
+    <message>
+        <source>Herhaalborden</source>
+        <translation>Opakovací panely</translation>
+    </message>
+    <message>
+        <source>Relaiskaarten</source>
+        <translation>Reléové karty</translation>
+    </message>
+    <message>
+        <source>Voedingsbewaking</source>
+        <translation>Dohled napájení</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -760,6 +884,37 @@ kliknutím na její číslo.</translation>
     <message>
         <source>Stiltesturingen</source>
         <translation>Ovládání ztišení</translation>
+    </message>
+</context>
+<context>
+    <name>kx700::Ctest_control</name>
+    <message>
+        <source>UIT</source>
+        <translation>VYP</translation>
+    </message>
+    <message>
+        <source>&amp;Soort</source>
+        <translation>&amp;Typ</translation>
+    </message>
+    <message>
+        <source>Soort</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>S&amp;turing</source>
+        <translation>&amp;Ovládání</translation>
+    </message>
+    <message>
+        <source>Sturing</source>
+        <translation>Ovládání</translation>
+    </message>
+    <message>
+        <source>Gebeurtenissen</source>
+        <translation>Události</translation>
+    </message>
+    <message>
+        <source>Sturingen testen</source>
+        <translation>Test ovládání</translation>
     </message>
 </context>
 <context>

@@ -149,6 +149,22 @@
         <source>Logboek</source>
         <translation>Logbook</translation>
     </message>
+    <message>
+        <source>Periferie</source>
+        <translation>Periphery</translation>
+    </message>
+    <message>
+        <source>Sturingen testen</source>
+        <translation>Test controls</translation>
+    </message>
+    <message>
+        <source>Instellen datum/tijd</source>
+        <translation>Set date/time</translation>
+    </message>
+    <message>
+        <source>Instellen taal</source>
+        <translation>Set language</translation>
+    </message>
 </context>
 <context>
     <name>kx700::CParameterSheet</name>
@@ -192,6 +208,33 @@
     </message>
 </context>
 <context>
+    <name>kx700::CVersion</name>
+    <message>
+        <source>Versies periferie</source>
+        <translation>Periphery versions</translation>
+    </message>
+    <message>
+        <source>Minimum versie</source>
+        <translation>Minimum version</translation>
+    </message>
+    <message>
+        <source>Aanbevolen versie</source>
+        <translation>Recommended version</translation>
+    </message>
+    <message>
+        <source>Legende</source>
+        <translation>Legend</translation>
+    </message>
+    <message>
+        <source>Versies</source>
+        <translation>Versions</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>kx700::Cadd</name>
     <message>
         <source>Toevoegen</source>
@@ -211,6 +254,33 @@
     <message>
         <source>&amp;Nummer</source>
         <translation>&amp;Number</translation>
+    </message>
+</context>
+<context>
+    <name>kx700::Cadjust_time</name>
+    <message>
+        <source>PC-tijd</source>
+        <translation>PC time</translation>
+    </message>
+    <message>
+        <source>Instellen</source>
+        <translation>Set</translation>
+    </message>
+    <message>
+        <source>Instellen datum/tijd</source>
+        <translation>Set date/time</translation>
+    </message>
+    <message>
+        <source>&amp;Datum</source>
+        <translation>&amp;Date</translation>
+    </message>
+    <message>
+        <source>&amp;Tijd</source>
+        <translation>&amp;Time</translation>
+    </message>
+    <message>
+        <source>Annuleren</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
@@ -674,6 +744,33 @@
     </message>
 </context>
 <context>
+    <name>kx700::Clanguage</name>
+    <message>
+        <source>Taalselectie</source>
+        <translation>Language selection</translation>
+    </message>
+    <message>
+        <source>Nederlands</source>
+        <translation>Nederlands</translation>
+    </message>
+    <message>
+        <source>Français</source>
+        <translation>Français</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Annuleren</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
     <name>kx700::Cloc_periph</name>
     <message>
         <source>Herhaalbord locatie</source>
@@ -686,6 +783,33 @@
     <message>
         <source>&amp;Locatie</source>
         <translation>&amp;Location</translation>
+    </message>
+</context>
+<context>
+    <name>kx700::Cperiphery</name>
+    <message>
+        <source>Check versie</source>
+        <translation>Check version</translation>
+    </message>
+    <message>
+        <source>Periferie</source>
+        <translation>Periphery</translation>
+    </message>
+    <message>
+        <source>Herhaalborden</source>
+        <translation>Repeater panels</translation>
+    </message>
+    <message>
+        <source>Relaiskaarten</source>
+        <translation>Relay cards</translation>
+    </message>
+    <message>
+        <source>Voedingsbewaking</source>
+        <translation>Power supervision</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -760,6 +884,37 @@ by clicking its number.</translation>
     <message>
         <source>Stiltesturingen</source>
         <translation>Silence controls</translation>
+    </message>
+</context>
+<context>
+    <name>kx700::Ctest_control</name>
+    <message>
+        <source>UIT</source>
+        <translation>OFF</translation>
+    </message>
+    <message>
+        <source>&amp;Soort</source>
+        <translation>&amp;Type</translation>
+    </message>
+    <message>
+        <source>Soort</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>S&amp;turing</source>
+        <translation>&amp;Control</translation>
+    </message>
+    <message>
+        <source>Sturing</source>
+        <translation>Control</translation>
+    </message>
+    <message>
+        <source>Gebeurtenissen</source>
+        <translation>Events</translation>
+    </message>
+    <message>
+        <source>Sturingen testen</source>
+        <translation>Test controls</translation>
     </message>
 </context>
 <context>

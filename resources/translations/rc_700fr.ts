@@ -149,6 +149,22 @@
         <source>Logboek</source>
         <translation>Historique</translation>
     </message>
+    <message>
+        <source>Periferie</source>
+        <translation>Périphérie</translation>
+    </message>
+    <message>
+        <source>Sturingen testen</source>
+        <translation>Tester les asservissements</translation>
+    </message>
+    <message>
+        <source>Instellen datum/tijd</source>
+        <translation>Régler date/heure</translation>
+    </message>
+    <message>
+        <source>Instellen taal</source>
+        <translation>Régler la langue</translation>
+    </message>
 </context>
 <context>
     <name>kx700::CParameterSheet</name>
@@ -192,6 +208,33 @@
     </message>
 </context>
 <context>
+    <name>kx700::CVersion</name>
+    <message>
+        <source>Versies periferie</source>
+        <translation>Versions périphérie</translation>
+    </message>
+    <message>
+        <source>Minimum versie</source>
+        <translation>Version minimale</translation>
+    </message>
+    <message>
+        <source>Aanbevolen versie</source>
+        <translation>Version recommandée</translation>
+    </message>
+    <message>
+        <source>Legende</source>
+        <translation>Légende</translation>
+    </message>
+    <message>
+        <source>Versies</source>
+        <translation>Versions</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>kx700::Cadd</name>
     <message>
         <source>Toevoegen</source>
@@ -211,6 +254,33 @@
     <message>
         <source>&amp;Nummer</source>
         <translation>&amp;Numéro</translation>
+    </message>
+</context>
+<context>
+    <name>kx700::Cadjust_time</name>
+    <message>
+        <source>PC-tijd</source>
+        <translation>Heure PC</translation>
+    </message>
+    <message>
+        <source>Instellen</source>
+        <translation>Régler</translation>
+    </message>
+    <message>
+        <source>Instellen datum/tijd</source>
+        <translation>Régler date/heure</translation>
+    </message>
+    <message>
+        <source>&amp;Datum</source>
+        <translation>&amp;Date</translation>
+    </message>
+    <message>
+        <source>&amp;Tijd</source>
+        <translation>&amp;Heure</translation>
+    </message>
+    <message>
+        <source>Annuleren</source>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
@@ -674,6 +744,33 @@
     </message>
 </context>
 <context>
+    <name>kx700::Clanguage</name>
+    <message>
+        <source>Taalselectie</source>
+        <translation>Sélection de la langue</translation>
+    </message>
+    <message>
+        <source>Nederlands</source>
+        <translation>Nederlands</translation>
+    </message>
+    <message>
+        <source>Français</source>
+        <translation>Français</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Annuleren</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
     <name>kx700::Cloc_periph</name>
     <message>
         <source>Herhaalbord locatie</source>
@@ -686,6 +783,33 @@
     <message>
         <source>&amp;Locatie</source>
         <translation>&amp;Emplacement</translation>
+    </message>
+</context>
+<context>
+    <name>kx700::Cperiphery</name>
+    <message>
+        <source>Check versie</source>
+        <translation>Vérifier version</translation>
+    </message>
+    <message>
+        <source>Periferie</source>
+        <translation>Périphérie</translation>
+    </message>
+    <message>
+        <source>Herhaalborden</source>
+        <translation>Tableaux répétiteurs</translation>
+    </message>
+    <message>
+        <source>Relaiskaarten</source>
+        <translation>Cartes relais</translation>
+    </message>
+    <message>
+        <source>Voedingsbewaking</source>
+        <translation>Surveillance alimentation</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -760,6 +884,37 @@ en cliquant sur son numéro.</translation>
     <message>
         <source>Stiltesturingen</source>
         <translation>Asservissements silence</translation>
+    </message>
+</context>
+<context>
+    <name>kx700::Ctest_control</name>
+    <message>
+        <source>UIT</source>
+        <translation>ARRÊT</translation>
+    </message>
+    <message>
+        <source>&amp;Soort</source>
+        <translation>&amp;Type</translation>
+    </message>
+    <message>
+        <source>Soort</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>S&amp;turing</source>
+        <translation>&amp;Asservissement</translation>
+    </message>
+    <message>
+        <source>Sturing</source>
+        <translation>Asservissement</translation>
+    </message>
+    <message>
+        <source>Gebeurtenissen</source>
+        <translation>Événements</translation>
+    </message>
+    <message>
+        <source>Sturingen testen</source>
+        <translation>Tester les asservissements</translation>
     </message>
 </context>
 <context>

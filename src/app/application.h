@@ -104,6 +104,16 @@ public:
   void OnTechnicianMode();
   // "Analoge waarden": the analog values window, polled while it is open.
   void OnAnalogValues();
+  // "Periferie": the states of the periphery read, then shown; the versions
+  // are read from the dialog.
+  void OnPeriphery();
+  // "Sturingen testen": the control test window over the document, which
+  // must be the connected panel's configuration (it offers to receive it).
+  void OnTestControls();
+  // "Instellen datum/tijd" and "Instellen taal": the panel's setting read,
+  // edited in its dialog, and sent back after OK.
+  void OnSetDateTime();
+  void OnPanelLanguage();
   // "Wijzigen": the parameter sheet over the document. The document counts as
   // modified afterwards when any of its configuration bytes changed.
   void OnEditParameters();

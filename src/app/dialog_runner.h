@@ -7,6 +7,8 @@
 #include "link/communication_settings.h"
 #include "report/report.h"
 #include "service/logbook_export.h"
+#include "service/panel_settings.h"
+#include "service/periphery.h"
 
 namespace kx700 {
 
@@ -26,6 +28,15 @@ public:
   virtual void RunParameterSheet(ParameterEditor& editor) = 0;
   // "Logboek" over the entries read, until the user closes it.
   virtual void RunLogbook(const LogbookSession& session) = 0;
+  // "Periferie" over the states read, until the user closes it; its "Check
+  // versie" reads the versions through the session.
+  virtual void RunPeriphery(const PeripherySession& session) = 0;
+  // "Instellen datum/tijd" opened at `preset`: the date and time chosen with
+  // OK; nothing on Cancel.
+  virtual std::optional<PanelDateTime> RunAdjustTime(const PanelDateTime& preset) = 0;
+  // "Taalselectie" opened at the panel's language code: the code to send
+  // after OK; nothing on Cancel or when no language is chosen.
+  virtual std::optional<int> RunPanelLanguage(int code) = 0;
   // The print dialog, then the report on the chosen printer.
   virtual void RunPrint(const ReportSource& report) = 0;
   // The report in a print preview.

@@ -134,6 +134,77 @@ void CPc_kx700App::OnAnalogValues() {
   if (serviceWindows_) serviceWindows_->OpenAnalogValues();
 }
 
+void CPc_kx700App::OnTestControls() {
+  if (!session().connected()) return ShowFault(seams_.messages, kFaultNoPanel);
+  if (serviceWindows_ && serviceWindows_->IsTestControlsOpen()) return;
+  const int source = document_.sourcePanelNumber;
+  if (source < 0 || source != session().identification.panelNumber) {
+    CError_Mess mess;
+    const std::string text = StringPrintf("%s\n\n%s", OrEmpty(GetText(134)), OrEmpty(GetMessage(11)));
+    if (seams_.messages.Show({text, mess.QuestionCaption(11), MessageButtons::YesNo, MessageIcon::Exclamation, {}}) !=
+        MessageAnswer::Yes)
+      return;
+    if (!ReceiveParameters()) return;
+  }
+  if (serviceWindows_) serviceWindows_->OpenTestControls();
+}
+
+void CPc_kx700App::OnPeriphery() {
+  if (!session().connected()) return ShowFault(seams_.messages, kFaultNoPanel);
+  PeripherySession periphery;
+  {
+    PanelWork work(engine_, frame_);
+    // Block 0 opens the exchange; its content is not shown. The first
+    // failure ends it with the link's fault box.
+    for (const int block : {0, 32, 20, 19}) {
+      const auto record = link_.ReadRecord16(block);
+      if (!record) return;
+      periphery.states.StoreAnswer(block, *record);
+    }
+  }
+  const PanelIdentification& id = session().identification;
+  periphery.panelMajor = id.firmwareMajor;
+  periphery.panelMinor = id.firmwareMinor;
+  periphery.panelBuild = id.firmwareBuild;
+  periphery.readVersions = [this](PeripheryVersions& versions) {
+    LinkEngine::BusyScope busy(engine_);
+    return link_.ReadPeripheryVersions(versions);
+  };
+  seams_.dialogs.RunPeriphery(periphery);
+}
+
+void CPc_kx700App::OnSetDateTime() {
+  if (!session().connected()) return ShowFault(seams_.messages, kFaultNoPanel);
+  std::optional<std::array<std::uint8_t, 6>> panel;
+  {
+    PanelWork work(engine_, frame_);
+    panel = link_.GetDateTime();
+  }
+  if (!panel) return;
+  LinkEngine::BusyScope busy(engine_);
+  const auto chosen = seams_.dialogs.RunAdjustTime(ClockPreset(*panel, seams_.clock.Now()));
+  // A value that is no date or time never reaches the panel.
+  const auto bytes = chosen ? ToPanelClock(*chosen) : std::nullopt;
+  if (!bytes) return;
+  PanelWork work(engine_, frame_);
+  link_.SetDateTime(*bytes);
+}
+
+void CPc_kx700App::OnPanelLanguage() {
+  if (!session().connected()) return ShowFault(seams_.messages, kFaultNoPanel);
+  std::optional<std::uint8_t> code;
+  {
+    PanelWork work(engine_, frame_);
+    code = link_.GetLanguage();
+  }
+  if (!code) return;
+  LinkEngine::BusyScope busy(engine_);
+  const auto chosen = seams_.dialogs.RunPanelLanguage(*code);
+  if (!chosen) return;
+  PanelWork work(engine_, frame_);
+  link_.SetLanguage(*chosen);
+}
+
 void CPc_kx700App::OnCommunicationSettings() {
   const auto choice = seams_.dialogs.RunCommunicationSettings(engine_.requestedPort(), engine_.requestedBaud());
   if (!choice) return;

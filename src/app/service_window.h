@@ -60,6 +60,9 @@ public:
   virtual bool OpenAnalogValues() = 0;
   // The relay card reprogramming window; false when it cannot be opened.
   virtual bool OpenPeriphProgramming() = 0;
+  // The control test window; false when it cannot be opened.
+  virtual bool OpenTestControls() = 0;
+  virtual bool IsTestControlsOpen() const = 0;
 };
 
 } // namespace kx700

@@ -149,6 +149,151 @@ TEST(PanelCommands, ReceiveTakesThePeripheryVersionsFromThePanelsRecords) {
             std::vector<std::uint8_t>(versionBlock.begin() + 1, versionBlock.end()));
 }
 
+// "Instellen datum/tijd": the panel's clock opens the dialog; OK sends the
+// value chosen; Cancel and a panel that does not answer send nothing.
+TEST(PanelCommands, ClockIsReadEditedAndSent) {
+  test::AppBench b;
+  b.RunFor(100);
+  b.clock.SetNow({2026, 12, 10, 9, 30, 15, 4});
+  b.panel.state().clock = {24, 2, 29, 23, 59, 58};
+
+  b.dialogs.clock.push_back(PanelDateTime{2031, 3, 4, 5, 6, 7});
+  ASSERT_TRUE(b.app->Dispatch(kCmdSetDateTime));
+  ASSERT_EQ(b.dialogs.clockShown.size(), 1u);
+  EXPECT_EQ(b.dialogs.clockShown[0], (PanelDateTime{2024, 2, 29, 23, 59, 58}));
+  EXPECT_EQ(b.panel.state().clock, (std::array<std::uint8_t, 6>{31, 3, 4, 5, 6, 7}));
+  ASSERT_EQ(b.host.boxes().size(), 1u);
+  EXPECT_EQ(b.host.boxes()[0].caption, "Instellen systeemtijd");
+  EXPECT_EQ(b.host.boxes()[0].text, "Transmissie succesvol!");
+
+  // A panel date that is no date opens at the PC's time; Cancel sends nothing.
+  b.panel.state().clock = {26, 13, 1, 0, 0, 0};
+  b.dialogs.clock.push_back(std::nullopt);
+  b.panel.ClearRequests();
+  ASSERT_TRUE(b.app->Dispatch(kCmdSetDateTime));
+  EXPECT_EQ(b.dialogs.clockShown.back(), (PanelDateTime{2026, 12, 10, 9, 30, 15}));
+  EXPECT_EQ(b.Requests(panelsim::req::kSetClock), 0);
+
+  // A value that is no date is never sent.
+  b.dialogs.clock.push_back(PanelDateTime{2025, 2, 29, 0, 0, 0});
+  ASSERT_TRUE(b.app->Dispatch(kCmdSetDateTime));
+  EXPECT_EQ(b.Requests(panelsim::req::kSetClock), 0);
+
+  // No answer: the fault box, no dialog.
+  b.panel.SetHandler(panelsim::req::kGetClock, nullptr);
+  const std::size_t shown = b.dialogs.clockShown.size();
+  ASSERT_TRUE(b.app->Dispatch(kCmdSetDateTime));
+  EXPECT_EQ(b.dialogs.clockShown.size(), shown);
+  EXPECT_EQ(b.host.boxes().back().text, "Er is een fout opgetreden tijdens de datatransfer.");
+}
+
+// "Instellen taal": the panel's code opens the dialog; the code chosen is
+// sent; no choice or Cancel sends nothing.
+TEST(PanelCommands, PanelLanguageIsReadEditedAndSent) {
+  test::AppBench b;
+  b.RunFor(100);
+  b.panel.state().language = 2;
+  b.dialogs.language.push_back(1);
+  ASSERT_TRUE(b.app->Dispatch(kCmdPanelLanguage));
+  EXPECT_EQ(b.dialogs.languageShown, std::vector<int>{2});
+  EXPECT_EQ(b.panel.state().language, 1);
+  EXPECT_EQ(b.host.boxes().back().caption, "Instellen taal");
+
+  b.panel.ClearRequests();
+  b.dialogs.language.push_back(std::nullopt);
+  ASSERT_TRUE(b.app->Dispatch(kCmdPanelLanguage));
+  EXPECT_EQ(b.Requests(panelsim::req::kSetLanguage), 0);
+  EXPECT_EQ(b.panel.state().language, 1);
+}
+
+// "Periferie": the four records read in order give the states; "Check
+// versie" reads the versions through the session.
+TEST(PanelCommands, PeripheryReadsTheStatesThenShowsThem) {
+  test::AppBench b;
+  b.RunFor(100);
+  auto& s = b.panel.state();
+  s.records16[32] = {1, 1, 0, 2};
+  s.records16[20] = {1, 0, 3};
+  s.records16[19] = {2};
+  s.records32[20] = {1, 4, 1, 2};
+  b.panel.ClearRequests();
+  PeripheryVersions versions;
+  bool read = false;
+  b.dialogs.periphery = [&](const PeripherySession& session) { read = session.readVersions(versions); };
+  ASSERT_TRUE(b.app->Dispatch(kCmdPeriphery));
+  ASSERT_EQ(b.dialogs.peripheries.size(), 1u);
+  const PeripherySession& shown = b.dialogs.peripheries[0];
+  EXPECT_EQ(shown.states.repeaters, (std::array<std::uint8_t, 8>{1, 1, 0, 2}));
+  EXPECT_EQ(shown.states.relayCards, (std::array<std::uint8_t, 8>{1, 0, 3}));
+  EXPECT_EQ(shown.states.powerSupply, 2);
+  EXPECT_EQ(shown.panelMajor, s.firmwareMajor);
+  EXPECT_EQ(shown.panelMinor, s.firmwareMinor);
+  EXPECT_EQ(shown.panelBuild, s.firmwareBuild);
+  std::vector<int> reads;
+  for (const auto& r : b.panel.requests()) {
+    if (r.code == panelsim::req::kRecord16) reads.push_back(r.payload.at(0));
+    if (r.code == panelsim::req::kRecord32) reads.push_back(100 + r.payload.at(0));
+  }
+  EXPECT_EQ(reads, (std::vector<int>{0, 32, 20, 19, 0, 132, 120, 119}));
+  ASSERT_TRUE(read);
+  ASSERT_TRUE(versions.relayCards);
+  EXPECT_EQ((*versions.relayCards)[1], 4);
+  EXPECT_TRUE(b.host.boxes().empty());
+
+  // A record that does not come: the fault box, no dialog.
+  b.panel.faults().Add(panelsim::AnswersTo(panelsim::Fault::kDrop, panelsim::req::kRecord16, 1));
+  ASSERT_TRUE(b.app->Dispatch(kCmdPeriphery));
+  EXPECT_EQ(b.dialogs.peripheries.size(), 1u);
+  ASSERT_EQ(b.host.boxes().size(), 1u);
+  EXPECT_EQ(b.host.boxes()[0].text, "Er is een fout opgetreden tijdens de datatransfer.");
+}
+
+// The view's side of opening the modeless service windows.
+struct FakeServiceWindows final : ServiceWindowHost {
+  bool OpenAnalogValues() override { return ++analog, true; }
+  bool OpenPeriphProgramming() override { return ++cards, true; }
+  bool OpenTestControls() override {
+    ++tests;
+    open = true;
+    return true;
+  }
+  bool IsTestControlsOpen() const override { return open; }
+  int analog = 0, cards = 0, tests = 0;
+  bool open = false;
+};
+
+// "Sturingen testen" works on the connected panel's configuration: a
+// document from elsewhere is received first, when the user agrees.
+TEST(PanelCommands, TestControlsOfferToReceiveTheConfigurationFirst) {
+  test::AppBench b;
+  FakeServiceWindows windows;
+  b.app->SetServiceWindowHost(&windows);
+  b.RunFor(100);
+  const std::string question =
+      "Parameters ontvangen?\n\nVoor het uitvoeren van deze functie, \nmoeten de "
+      "parameters van de centrale eerst ontvangen worden!";
+  b.host.Answer(MessageAnswer::No);
+  ASSERT_TRUE(b.app->Dispatch(kCmdTestControls));
+  ASSERT_EQ(b.host.boxes().size(), 1u);
+  EXPECT_EQ(b.host.boxes()[0].text, question);
+  EXPECT_EQ(windows.tests, 0);
+
+  b.host.Answer(MessageAnswer::Yes);
+  ASSERT_TRUE(b.app->Dispatch(kCmdTestControls));
+  EXPECT_EQ(b.host.boxes().back().text, "Transmissie succesvol!"); // received
+  EXPECT_EQ(b.app->document().sourcePanelNumber, b.panel.state().panelNumber);
+  EXPECT_EQ(windows.tests, 1);
+
+  // Open: nothing more. Closed again: the configuration is the panel's, no question.
+  const std::size_t boxes = b.host.boxes().size();
+  ASSERT_TRUE(b.app->Dispatch(kCmdTestControls));
+  windows.open = false;
+  ASSERT_TRUE(b.app->Dispatch(kCmdTestControls));
+  EXPECT_EQ(b.host.boxes().size(), boxes);
+  EXPECT_EQ(windows.tests, 2);
+  b.app->SetServiceWindowHost(nullptr);
+}
+
 TEST(PanelCommands, AboutBoxAndExit) {
   test::AppBench b;
   ASSERT_TRUE(b.app->Dispatch(kCmdAbout));

@@ -31,12 +31,35 @@ public:
     logbooks.push_back(session.entries.size());
     if (logbook) logbook(session);
   }
+  void RunPeriphery(const PeripherySession& session) override {
+    peripheries.push_back(session);
+    if (periphery) periphery(session);
+  }
+  std::optional<PanelDateTime> RunAdjustTime(const PanelDateTime& preset) override {
+    clockShown.push_back(preset);
+    return Next(clock, "clock dialog");
+  }
+  std::optional<int> RunPanelLanguage(int code) override {
+    languageShown.push_back(code);
+    return Next(language, "language dialog");
+  }
   void RunPrint(const ReportSource& report) override { printed.push_back(report.version); }
   void RunPrintPreview(const ReportSource& report) override { previewed.push_back(report.version); }
   void RunPrintSetup() override { ++printSetups; }
   void RunParameterSheet(ParameterEditor& editor) override {
     ++parameterSheets;
     if (parameterSheet) parameterSheet(editor);
+  }
+
+  template <typename T>
+  static std::optional<T> Next(std::deque<std::optional<T>>& script, const char* what) {
+    if (script.empty()) {
+      ADD_FAILURE() << what << " without a scripted answer";
+      return std::nullopt;
+    }
+    auto answer = script.front();
+    script.pop_front();
+    return answer;
   }
 
   // What the next communication dialogs answer: a choice (OK) or nothing (Cancel).
@@ -54,6 +77,15 @@ public:
   // The entries each logbook window was shown with, and what the user does.
   std::vector<std::size_t> logbooks;
   std::function<void(const LogbookSession&)> logbook;
+  // The clock and language dialogs: what each was opened with, and what the
+  // next ones answer (OK with a value, or nothing: Cancel).
+  std::vector<PanelDateTime> clockShown;
+  std::deque<std::optional<PanelDateTime>> clock;
+  std::vector<int> languageShown;
+  std::deque<std::optional<int>> language;
+  // Each periphery dialog's session, and what the user does in it.
+  std::vector<PeripherySession> peripheries;
+  std::function<void(const PeripherySession&)> periphery;
 };
 
 } // namespace kx700::test

@@ -40,7 +40,7 @@ CMainFrame::CMainFrame(CPc_kx700App& app, QWidget* parent) : QMainWindow(parent)
   app_.controller().onChanged = [this] {
     UpdateTitle();
     UpdateRecentFiles();
-    view_->RefreshReport();
+    view_->DocumentChanged();
   };
   UpdateTitle();
   UpdateRecentFiles();
@@ -217,7 +217,7 @@ void CMainFrame::RunCommand(int id) {
   RefreshCommandStates();
 }
 
-void CMainFrame::DocumentChanged() { view_->RefreshReport(); }
+void CMainFrame::DocumentChanged() { view_->DocumentChanged(); }
 
 void CMainFrame::BeginWaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
 

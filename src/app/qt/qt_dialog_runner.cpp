@@ -4,6 +4,8 @@
 #include "editor/qt/parameter_sheet.h"
 #include "report/qt/report_printer.h"
 #include "service/qt/logbook_window.h"
+#include "service/qt/panel_settings_dialogs.h"
+#include "service/qt/periphery_dialogs.h"
 
 #include <QCoreApplication>
 #include <QMessageBox>
@@ -47,6 +49,24 @@ QPrinter& QtDialogRunner::printer() {
 void QtDialogRunner::RunLogbook(const LogbookSession& session) {
   CLogboek window(session, parent_);
   window.exec();
+}
+
+void QtDialogRunner::RunPeriphery(const PeripherySession& session) {
+  Cperiphery dialog(session, parent_);
+  dialog.exec();
+}
+
+std::optional<PanelDateTime> QtDialogRunner::RunAdjustTime(const PanelDateTime& preset) {
+  Cadjust_time dialog(
+      preset, [] { return SystemClock::Instance().Now(); }, parent_);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return dialog.dateTime();
+}
+
+std::optional<int> QtDialogRunner::RunPanelLanguage(int code) {
+  Clanguage dialog(code, parent_);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return dialog.languageToSend();
 }
 
 void QtDialogRunner::RunPrint(const ReportSource& report) {

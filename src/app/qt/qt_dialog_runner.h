@@ -23,6 +23,9 @@ public:
   void RunAbout(const AboutTexts& texts) override;
   void RunParameterSheet(ParameterEditor& editor) override;
   void RunLogbook(const LogbookSession& session) override;
+  void RunPeriphery(const PeripherySession& session) override;
+  std::optional<PanelDateTime> RunAdjustTime(const PanelDateTime& preset) override;
+  std::optional<int> RunPanelLanguage(int code) override;
   void RunPrint(const ReportSource& report) override;
   void RunPrintPreview(const ReportSource& report) override;
   void RunPrintSetup() override;

@@ -7,6 +7,7 @@
 #include "report/qt/report_view.h"
 #include "service/qt/analog_values_window.h"
 #include "service/qt/card_programming_window.h"
+#include "service/qt/control_test_window.h"
 
 namespace kx700 {
 
@@ -70,6 +71,16 @@ void CPc_kx700View::CloseServiceWindows() {
 
 bool CPc_kx700View::OpenAnalogValues() {
   return OpenServiceWindow(ServiceKind::AnalogValues, [this](QWidget* parent) { return new Can_values(app_, parent); });
+}
+
+bool CPc_kx700View::OpenTestControls() {
+  return OpenServiceWindow(ServiceKind::ControlTest,
+                           [this](QWidget* parent) { return new Ctest_control(app_, parent); });
+}
+
+void CPc_kx700View::DocumentChanged() {
+  RefreshReport();
+  if (auto* test = qobject_cast<Ctest_control*>(controlTest_.data())) test->DocumentChanged();
 }
 
 bool CPc_kx700View::OpenPeriphProgramming() {

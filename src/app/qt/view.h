@@ -35,7 +35,12 @@ public:
   // ServiceWindowHost
   bool OpenAnalogValues() override;
   bool OpenPeriphProgramming() override;
+  bool OpenTestControls() override;
+  bool IsTestControlsOpen() const override { return controlTest_; }
 
+  // The document changed: the report and the control test window show it
+  // as it now stands.
+  void DocumentChanged();
   // The report shows the document as it now stands.
   void RefreshReport();
   CReportView* report() const { return report_; }

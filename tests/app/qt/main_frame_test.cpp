@@ -141,8 +141,8 @@ TEST(MainFrame, MenusFollowTheCommandTable) {
   EXPECT_EQ(Entries(file),
             (std::vector<std::string>{"57600", "57601", "57604", "-", "57607", "57609", "57606", "-", "-", "57665"}));
   EXPECT_EQ(Entries(bar->actions()[1]->menu()), (std::vector<std::string>{"32772", "32773", "32774"}));
-  EXPECT_EQ(Entries(bar->actions()[2]->menu()),
-            (std::vector<std::string>{"32787", "32789", "32780", "32782", "32798"}));
+  EXPECT_EQ(Entries(bar->actions()[2]->menu()), (std::vector<std::string>{"32787", "32789", "32790", "32791", "32780",
+                                                                          "32782", "32799", "32793", "32798"}));
   EXPECT_EQ(Entries(bar->actions()[3]->menu()), (std::vector<std::string>{"32775"}));
   EXPECT_EQ(Entries(bar->actions()[4]->menu()), (std::vector<std::string>{"57664"}));
   for (int printing : {kCmdFilePrint, kCmdFilePrintPreview, kCmdFilePrintSetup})

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -18,6 +19,7 @@
 #include "app/qt/qt_settings_store.h"
 #include "app/qt/qt_startup_host.h"
 #include "app/qt/view.h"
+#include "common/qt/colour_button.h"
 #include "common/qt/flex_grid.h"
 #include "link/serial_port.h"
 #include "panelsim/engine.h"
@@ -25,12 +27,15 @@
 #include "panelsim/pty_server.h"
 #include "service/qt/analog_values_window.h"
 #include "service/qt/card_programming_window.h"
+#include "service/qt/control_test_window.h"
+#include "service/qt/periphery_dialogs.h"
 #include "support/fake_dialog_runner.h"
 #include "support/fake_file_dialogs.h"
 #include "support/fake_message_host.h"
 #include "support/fake_port.h"
 #include "support/fake_shell_opener.h"
 #include "support/qt/test_service_windows.h"
+#include "support/qt/when_modal_shows.h"
 
 namespace kx700 {
 namespace {
@@ -279,6 +284,102 @@ TEST_F(ProgramWithPanel, SendingRelayCardsOpensTheirWindowWhichProgramsACard) {
   EXPECT_EQ(frame->view()->serviceWindow(CPc_kx700View::ServiceKind::CardProgramming), nullptr);
   EXPECT_EQ(app->engine().GetLinkMode(), kLinkSupervision);
   EXPECT_TRUE(QTest::qWaitFor([&] { return app->session().connected(); }, 8000));
+}
+
+TEST_F(ProgramWithPanel, ControlTestSwitchesRowsAndResetsThePanelWhenItCloses) {
+  const auto panelState = [&] {
+    std::pair<std::vector<std::array<std::uint8_t, 7>>, int> tests_resets;
+    WithPanel([&](panelsim::Engine& e) { tests_resets = {e.state().controlTests, e.state().resets}; });
+    return tests_resets;
+  };
+  // The document is not the panel's: received first.
+  host.Answer(MessageAnswer::Yes);
+  Run(kCmdTestControls);
+  ASSERT_EQ(host.boxes().size(), 2u);
+  EXPECT_EQ(host.boxes()[1].text, "Transmissie succesvol!");
+  auto* window = qobject_cast<Ctest_control*>(frame->view()->serviceWindow(CPc_kx700View::ServiceKind::ControlTest));
+  ASSERT_NE(window, nullptr);
+  EXPECT_EQ(app->engine().GetLinkMode(), kLinkControlTest);
+  EXPECT_EQ(window->controlCombo()->currentText(), "1 Algemeen");
+
+  CMSFlexGrid* grid = window->grid();
+  QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(grid->model()->index(2, 0)).center());
+  host.Answer(MessageAnswer::Yes); // "Bent u zeker?"
+  window->onButton()->click();
+  window->offButton()->click();
+  auto [tests, resets] = panelState();
+  ASSERT_EQ(tests.size(), 2u);
+  // Control 001, kind 1, the row's event (fault, 8), row 2, on then off.
+  EXPECT_EQ(tests[0], (std::array<std::uint8_t, 7>{'0', '0', '1', 1, 8, 2, 1}));
+  EXPECT_EQ(tests[1], (std::array<std::uint8_t, 7>{'0', '0', '1', 1, 8, 2, 0}));
+  Screenshot(*window, "control_test_live.png");
+
+  QTest::keyClick(window, Qt::Key_Escape);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(frame->view()->serviceWindow(CPc_kx700View::ServiceKind::ControlTest), nullptr);
+  EXPECT_EQ(app->engine().GetLinkMode(), kLinkSupervision);
+  EXPECT_EQ(panelState().second, resets + 1);
+
+  // Open again (no question now), then the main window closes: the reset goes too.
+  const std::size_t boxes = host.boxes().size();
+  Run(kCmdTestControls);
+  EXPECT_EQ(host.boxes().size(), boxes);
+  ASSERT_NE(frame->view()->serviceWindow(CPc_kx700View::ServiceKind::ControlTest), nullptr);
+  frame->close();
+  QCoreApplication::processEvents();
+  EXPECT_EQ(panelState().second, resets + 2);
+}
+
+TEST_F(ProgramWithPanel, PeripheryClockAndLanguage) {
+  // Periferie: the simulator's devices, and their versions judged.
+  std::vector<ColorRef> states;
+  QString cardVersion;
+  dialogs.periphery = [&](const PeripherySession& session) {
+    Cperiphery dialog(session);
+    for (int c = 0; c < 4; ++c) {
+      CMSFlexGrid* g = dialog.relayCardGrid();
+      g->SetRow(0);
+      g->SetCol(c);
+      states.push_back(g->GetCellBackColor());
+    }
+    test::WhenModalShows<CVersion>([&](CVersion& versions) {
+      CMSFlexGrid* g = versions.versionGrid();
+      g->SetRow(3);
+      g->SetCol(2);
+      cardVersion = g->GetText();
+      Screenshot(versions, "periphery_versions_live.png");
+      versions.accept();
+    });
+    dialog.OnCheckVersion();
+  };
+  Run(kCmdPeriphery);
+  ASSERT_EQ(dialogs.peripheries.size(), 1u);
+  EXPECT_EQ(states, (std::vector<ColorRef>{kPeripheryOk, kPeripheryOk, kPeripheryFault, kPeripheryAbsent}));
+  EXPECT_FALSE(cardVersion.isEmpty());
+  EXPECT_TRUE(host.boxes().empty());
+
+  // Instellen datum/tijd reads the panel's clock and sets it.
+  dialogs.clock.push_back(PanelDateTime{2027, 6, 30, 8, 15, 0});
+  Run(kCmdSetDateTime);
+  ASSERT_EQ(dialogs.clockShown.size(), 1u);
+  std::array<std::uint8_t, 6> clock{};
+  WithPanel([&](panelsim::Engine& e) { clock = e.state().clock; });
+  EXPECT_EQ(clock, (std::array<std::uint8_t, 6>{27, 6, 30, 8, 15, 0}));
+
+  // Instellen taal reads the panel's language and sets it.
+  dialogs.language.push_back(2);
+  Run(kCmdPanelLanguage);
+  EXPECT_EQ(dialogs.languageShown, std::vector<int>{1});
+  int language = 0;
+  WithPanel([&](panelsim::Engine& e) { language = e.state().language; });
+  EXPECT_EQ(language, 2);
+  EXPECT_EQ(host.boxes().size(), 2u); // the two success boxes
+
+  // A panel that stops answering: the failure message and no dialog.
+  WithPanel([](panelsim::Engine& e) { e.SetHandler(panelsim::req::kGetClock, nullptr); });
+  Run(kCmdSetDateTime);
+  EXPECT_EQ(dialogs.clockShown.size(), 1u);
+  EXPECT_EQ(host.boxes().back().text, "Er is een fout opgetreden tijdens de datatransfer.");
 }
 
 TEST(View, ServiceWindowsOpenOnceAndGiveTheirModeBack) {
