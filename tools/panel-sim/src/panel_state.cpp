@@ -122,14 +122,16 @@ PanelState RealisticPanel() {
   }
 
   // Periphery states (0 absent, 1 present and OK, other: present with a fault)
-  // and firmware versions as major, minor pairs. Relay card 3 is present but
-  // faulty and reports no version.
+  // and firmware versions as major, minor pairs, one device of each verdict
+  // against the panel's 1.01: repeater 1, card 1 and the power supply up to
+  // date, card 2 due for an update, repeater 2 on a version the program does
+  // not know yet, and card 3 present but faulty, reporting no version.
   p.records16[0] = {};
   p.records16[32] = {1, 1};
   p.records16[20] = {1, 1, 2};
   p.records16[19] = {1};
   p.records32[0] = {};
-  p.records32[32] = {1, 1, 1, 0};
+  p.records32[32] = {1, 1, 1, 5};
   p.records32[20] = {1, 4, 1, 2, 0, 0};
   p.records32[19] = {1, 2};
 

@@ -340,7 +340,7 @@ std::vector<std::uint8_t> RealisticImage() {
                         .commissioned = {24, 3, 15},
                         .accessories = {6, 2, 3, 4, 1},
                         .repeaterLocations = {"Inkom", "Receptie"},
-                        .repeaterVersions = {1, 1, 1, 0},
+                        .repeaterVersions = {1, 1, 1, 5},
                         .powerSupplyVersion = {1, 2},
                         .relayCardVersions = {1, 4, 1, 2},
                         .notes = "Jaarlijks nazicht in maart.\r\nSleutel van het technisch lokaal bij de receptie.",
