@@ -72,9 +72,19 @@ bool CPanelLink::FailStart(Wait wait) {
   return Fail(wait == Wait::kTooManyRepeats ? kFaultTransfer : kFaultNoCommunication);
 }
 
+namespace {
+
+// Answers to the requests of the idle engine's polling. One may still be on
+// its way when a command starts: it is not the command's answer.
+bool IsPollAnswer(int code) { return code == kAnswerIdentification || code == kAnswerStatus || code == kAnswerAnalog; }
+constexpr int kMaxPollAnswersPassedOver = 3;
+
+} // namespace
+
 int CPanelLink::NextAnswer(int units) {
-  for (int repeats = 0;;) {
+  for (int repeats = 0, polls = 0;;) {
     const int code = WaitAnswer(units, true, false);
+    if (IsPollAnswer(code) && ++polls <= kMaxPollAnswersPassedOver) continue;
     if (code != kRequestRepeat) return code;
     if (++repeats > kMaxRepeatsInARow || !Resend()) return 0;
   }
@@ -109,8 +119,8 @@ bool CPanelLink::ResetPanel(int address) {
 
 bool CPanelLink::SetTechnicianMode(int address, bool on) {
   if (!SendTechnicianMode(address, on)) return Fail(kFaultTransfer);
-  // One long wait of 15 units: the first answer decides.
-  if (WaitAnswer(15, true, false) != kAnswerAck) return Fail(kFaultTransfer);
+  // One long wait of 15 units: the first answer of the panel's decides.
+  if (NextAnswer(15) != kAnswerAck) return Fail(kFaultTransfer);
   return Succeed(on ? 122 : 121);
 }
 

@@ -71,8 +71,9 @@ private:
   // requests for a repeat are served, ten in a row at most.
   enum class Wait { kAnswered, kTimedOut, kTooManyRepeats };
   Wait WaitUntil(const std::function<bool(int code)>& wanted, std::int64_t deadlineMs);
-  // The next answer within the budget, repeats served; 0 on time-out or
-  // when the panel keeps asking for repeats or a resend fails.
+  // The next answer within the budget, repeats served, a late answer to the
+  // idle engine's polling passed over; 0 on time-out or when the panel keeps
+  // asking for repeats or a resend fails.
   int NextAnswer(int units);
   // The fault of a transfer whose start was not answered: 16, or 6 when the
   // panel only asked for repeats.

@@ -155,6 +155,28 @@ TEST(PanelLink, RecoversFromRepeatsAndNoise) {
   }
 }
 
+// The answer to the idle engine's last poll may still be on its way when a
+// command starts: it is not the command's answer.
+TEST(PanelLink, ALateAnswerToAPollIsPassedOver) {
+  for (const bool identification : {true, false}) {
+    SCOPED_TRACE(identification ? "identification" : "status");
+    const auto poll = [&](Bench& b) { identification ? b.link.SendIdentify(0) : b.link.SendStatusRequest(); };
+    {
+      Bench b;
+      CPc_kx700Doc document;
+      poll(b);
+      EXPECT_TRUE(b.link.ReadLogbook(document, 250, 0));
+      EXPECT_EQ(document.logbook().size(), b.panel.state().logbook.size());
+    }
+    {
+      Bench b;
+      poll(b);
+      EXPECT_TRUE(b.link.SetTechnicianMode(0, true));
+      EXPECT_TRUE(b.panel.state().technicianMode);
+    }
+  }
+}
+
 TEST(PanelLink, ReadTextFailsQuietly) {
   Bench b;
   b.panel.faults().Add(NextAnswers(Fault::kDrop, 5));
