@@ -28,7 +28,7 @@ ControlForm LoadControl(const ControlRecord& record) {
     row.module = record.Signed(e + E::kModuleKind);
     const int card = record.Signed(e + E::kCardAddress);
     row.address = row.module != 0 && card >= 1 && card <= 8 ? card - 1 : 0;
-    row.relays = KnownModule(row.module) ? record.RelayMask(k) : 0;
+    row.relays = KnownModule(row.module) ? record.ShownRelays(k) : 0;
   }
   return form;
 }

@@ -158,10 +158,19 @@ struct ControlRecord : Record<BlockType::Control, 75> {
   int Number() const { return Signed(kNumber); }
   int Type() const { return Signed(kControlType); }
   std::string Name() const { return Text(kName, kNameWidth); }
-  // Bit n-1 is relay n of the row's module: byte 4 shifted left by four, OR byte 5.
+  // Bit n-1 is relay n of the row's module: byte 4 shifted left by four, OR
+  // byte 5, as the checks compare them.
   std::uint8_t RelayMask(std::size_t row) const {
     const std::size_t e = EventOffset(row);
     return static_cast<std::uint8_t>((Byte(e + ControlEvent::kRelays5to8) << 4) | Byte(e + ControlEvent::kRelays1to4));
+  }
+  // The relays the row switches, as shown and edited: relays 1..4 in bits
+  // 0..3 of byte 5, relays 5..8 in bits 0..3 of byte 4; stray high bits of
+  // byte 5 are no relay.
+  std::uint8_t ShownRelays(std::size_t row) const {
+    const std::size_t e = EventOffset(row);
+    return static_cast<std::uint8_t>(((Byte(e + ControlEvent::kRelays5to8) & 0x0F) << 4) |
+                                     (Byte(e + ControlEvent::kRelays1to4) & 0x0F));
   }
 };
 

@@ -390,7 +390,7 @@ void ReportWriter::Controls() {
         Put(1169, StringPrintf("%d", card));
         Put(675, T(module == 1 ? 117 : 118));
       }
-      const std::uint8_t mask = control.RelayMask(k);
+      const std::uint8_t mask = control.ShownRelays(k);
       for (int relay = 1; relay <= 8; ++relay) {
         const bool on = (mask >> (relay - 1)) & 1;
         Put(1454 + 60 * (relay - 1), on ? std::to_string(relay + (module == 2 ? 8 : 0)) : std::string("."));

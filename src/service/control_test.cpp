@@ -49,7 +49,7 @@ EventRowTexts EventRowOf(const ControlRecord& control, int row) {
       break;
     default: return texts; // no module this program knows: no relays either
   }
-  const std::uint8_t mask = control.RelayMask(static_cast<std::size_t>(row - 1));
+  const std::uint8_t mask = control.ShownRelays(static_cast<std::size_t>(row - 1));
   const int first = module == 2 ? 9 : 1;
   for (int i = 0; i < 8; ++i)
     texts.relays[static_cast<std::size_t>(i)] = (mask >> i) & 1 ? std::to_string(first + i) : std::string(".");

@@ -94,7 +94,14 @@ TEST(Records, RelayMaskOfAnEventRow) {
   r.SetByte(row + ControlEvent::kRelays5to8, 0x08); // relay 8
   r.SetByte(row + ControlEvent::kRelays1to4, 0x03); // relays 1 and 2
   EXPECT_EQ(r.RelayMask(2), 0x83);
+  EXPECT_EQ(r.ShownRelays(2), 0x83);
   EXPECT_EQ(r.RelayMask(1), 0);
+  // Stray high bits of byte 5 are no relay 5..8 where relays are shown; the
+  // checks compare the bytes as they stand.
+  r.SetByte(row + ControlEvent::kRelays5to8, 0x00);
+  r.SetByte(row + ControlEvent::kRelays1to4, 0x11);
+  EXPECT_EQ(r.RelayMask(2), 0x11);
+  EXPECT_EQ(r.ShownRelays(2), 0x01);
 }
 
 TEST(Records, FixedBlockEmptyTest) {

@@ -60,7 +60,7 @@ TEST(ControlTestRows, EventRowTextsByCodeModuleAndRelays) {
                       {1, 5, 0, 0, 0x05, 0x08},    // base relays 1, 3 and 8
                       {3, 8, 1, 4, 0x0F, 0x00},    // card 4, outputs 1-4
                       {4, 14, 2, 2, 0x01, 0x0C},   // card 2, outputs 9, 15 and 16
-                      {5, 12, 1, 255, 0x00, 0xFF}, // the upper bits of a relay byte are no relays
+                      {5, 12, 1, 255, 0x80, 0xF7}, // the upper bits of a relay byte are no relays
                       {6, 15, 0, 0, 0x01, 0x00},   // an event code without a text
                       {7, 200, 9, 3, 0x0F, 0x0F},  // neither event nor module known
                       {8, 0, 1, 4, 0x0F, 0x0F},    // an empty entry, whatever else it holds
@@ -75,7 +75,7 @@ TEST(ControlTestRows, EventRowTextsByCodeModuleAndRelays) {
       {2, EventRowTexts{}},
       {3, Texts("Storing", "Relaiskaart 1-8", "4", {"1", "2", "3", "4", ".", ".", ".", "."})},
       {4, Texts("Evacuatie - Sirenes", "Relaiskaart 9-16", "2", {"9", ".", ".", ".", ".", ".", "15", "16"})},
-      {5, Texts("Reset", "Relaiskaart 1-8", "255", {".", ".", ".", ".", "5", "6", "7", "8"})},
+      {5, Texts("Reset", "Relaiskaart 1-8", "255", {".", ".", ".", ".", "5", "6", "7", "."})},
       {6, Texts("", "Basisrelais", "", {"1", ".", ".", ".", ".", ".", ".", "."})},
       {7, Texts("", "", "", none)},
       {8, EventRowTexts{}},

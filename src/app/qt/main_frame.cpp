@@ -182,6 +182,7 @@ void CMainFrame::CreateDialogBar() {
   bar->setFloatable(false);
   panelText_ = new QLabel(bar);
   panelText_->setObjectName(QStringLiteral("panelText"));
+  panelText_->setTextFormat(Qt::PlainText); // the panel's own text, shown as it comes
   QFont font = panelText_->font();
   font.setPixelSize(14);
   font.setBold(true);

@@ -104,6 +104,9 @@ public:
 
 void WidgetBindings::Bind(ControlId id, QWidget* widget) {
   widgets_[id] = widget;
+  // A static shows a value from a record or the panel: text as it stands,
+  // never markup.
+  if (auto* label = qobject_cast<QLabel*>(widget)) label->setTextFormat(Qt::PlainText);
   if (auto* combo = qobject_cast<QComboBox*>(widget)) {
     combo->setFocusPolicy(Qt::StrongFocus);
     combo->installEventFilter(new WheelGuard(combo));

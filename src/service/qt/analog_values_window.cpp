@@ -327,6 +327,9 @@ Can_values::Can_values(CPc_kx700App& app, QWidget* parent)
   margins->setLayout(body);
   layout->addWidget(margins);
   layout->addWidget(toolBar_);
+  // The outputs grid shares its place with the observation controls: above
+  // their (always shown) container, so that it takes the clicks.
+  outputs_->raise();
   layout->setSizeConstraint(QLayout::SetFixedSize);
 
   connect(info_, &QPushButton::clicked, this, &Can_values::OnInfo);

@@ -102,8 +102,11 @@ TEST_F(AnalogWindowOnPanel, TheToolBarSwitchesModesAndTheirControls) {
   EXPECT_EQ(panel.requests()[0].payload, (std::vector<std::uint8_t>{1, 0, 1, 1, 0}));
   RunFor(500);
   EXPECT_EQ(CellAt(loops, 1, 1).back, kAnalogOutOfService);
-  // The sirens out of service.
-  QTest::mouseClick(window->outputsGrid()->viewport(), Qt::LeftButton, {}, CellCentre(window->outputsGrid(), 1, 0));
+  // The sirens out of service; the grid, not what shares its place, takes the click.
+  const QPoint sirens = CellCentre(window->outputsGrid(), 1, 0);
+  EXPECT_EQ(window->childAt(window->outputsGrid()->viewport()->mapTo(window.get(), sirens)),
+            window->outputsGrid()->viewport());
+  QTest::mouseClick(window->outputsGrid()->viewport(), Qt::LeftButton, {}, sirens);
   RunFor(500);
   EXPECT_EQ(CellAt(window->outputsGrid(), 1, 0).back, kAnalogOutOfService);
   Screenshot(*window, "analog_values_service.png");
@@ -131,10 +134,13 @@ TEST_F(AnalogWindowOnPanel, TheToolBarSwitchesModesAndTheirControls) {
 }
 
 TEST_F(AnalogWindowOnPanel, HoverShowsTheLoopText) {
+  panelsim::FillText(panel.state().texts[5], "Zolder <b>oost</b>");
   RunFor(1'000);
   CMSFlexGrid* loops = window->loopGrid(0);
   QTest::mouseMove(loops->viewport(), CellCentre(loops, 5, 2));
-  EXPECT_EQ(window->loopTextLine()->text(), "Zolder");
+  // The panel's text as it stands, never read as markup.
+  EXPECT_EQ(window->loopTextLine()->text(), "Zolder <b>oost</b>");
+  EXPECT_EQ(window->loopTextLine()->textFormat(), Qt::PlainText);
   QTest::mouseMove(window.get(), QPoint(2, 2));
   EXPECT_EQ(window->loopTextLine()->text(), "");
 }
