@@ -13,6 +13,7 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <array>
 
 #include "app/application.h"
@@ -35,17 +36,21 @@ constexpr int kMaxTipChars = 79;
 QString TableText(int number) { return ToQString(OrEmpty(GetText(number))); }
 
 // A grid as large as its cells, without scroll bars; a column is widened
-// where this desktop's font needs it for the column's heading.
+// where this desktop's font needs it for one of its texts.
 void FitToCells(CMSFlexGrid* grid) {
   grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   QFont bold = grid->font();
   bold.setBold(true);
-  const QFontMetrics metrics(bold);
+  const QFontMetrics plain(grid->font()), headings(bold);
   for (int c = 0; c < grid->GetCols(); ++c) {
-    const int needed = metrics.horizontalAdvance(grid->GetTextMatrix(0, c)) + 12;
-    if (grid->GetFixedRows() > 0 && grid->columnSpan(0, c) == 1 && needed > grid->columnWidth(c))
-      grid->setColumnWidth(c, needed);
+    int needed = grid->columnWidth(c);
+    for (int r = 0; r < grid->GetRows(); ++r) {
+      if (grid->columnSpan(r, c) != 1) continue;
+      const QFontMetrics& metrics = grid->IsFixedCell(r, c) ? headings : plain;
+      needed = std::max(needed, metrics.horizontalAdvance(grid->GetTextMatrix(r, c)) + 12);
+    }
+    grid->setColumnWidth(c, needed);
   }
   grid->setFixedSize(grid->CellsSize());
 }

@@ -2,12 +2,14 @@
 // by link engine steps against the simulated panel on virtual time.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTranslator>
 
 #include <cstdlib>
 
@@ -18,6 +20,7 @@
 #include "service/qt/card_programming_window.h"
 #include "support/app_bench.h"
 #include "support/qt/when_modal_shows.h"
+#include "support/scoped_text_language.h"
 
 namespace kx700 {
 namespace {
@@ -163,6 +166,55 @@ TEST_F(AnalogWindowOnPanel, ClosingEndsThePolling) {
   window.reset();
   EXPECT_EQ(app->engine().GetLinkMode(), kLinkSupervision);
   RunFor(100);
+}
+
+// Every label and button shows its whole text in every language, the mode
+// controls included. A screenshot of each is kept when asked for.
+TEST(ServiceWindowsInEveryLanguage, NoTextIsClipped) {
+  struct Language {
+    const char* qm;
+    TextLanguage tables;
+  };
+  for (const Language language :
+       {Language{"", TextLanguage::Dutch}, Language{"rc_700fr", TextLanguage::French},
+        Language{"rc_700en", TextLanguage::English}, Language{"rc_700cz", TextLanguage::Dutch}}) {
+    SCOPED_TRACE(language.qm);
+    QTranslator translator;
+    if (*language.qm) {
+      ASSERT_TRUE(translator.load(QString::fromLatin1(language.qm), QCoreApplication::applicationDirPath()));
+      QCoreApplication::installTranslator(&translator);
+    }
+    test::AppBench bench; // starts in the language of its settings: Dutch
+    test::ScopedTextLanguage tables(language.tables);
+    Can_values analog(*bench.app);
+    Cprog_periph cards(*bench.app);
+    analog.toolBar()->Select(AnalogDisplayMode::Observation);
+    for (QWidget* window : {static_cast<QWidget*>(&analog), static_cast<QWidget*>(&cards)}) {
+      window->show();
+      QApplication::processEvents();
+      for (QWidget* w : window->findChildren<QWidget*>()) {
+        if (!w->isVisible()) continue;
+        if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+          EXPECT_GE(button->width(), button->minimumSizeHint().width()) << button->text().toStdString();
+        } else if (auto* label = qobject_cast<QLabel*>(w)) {
+          EXPECT_GE(label->width(), label->minimumSizeHint().width()) << label->text().toStdString();
+        } else if (auto* grid = qobject_cast<CMSFlexGrid*>(w)) {
+          for (int r = 0; r < grid->GetRows(); ++r) {
+            for (int c = 0; c < grid->GetCols(); ++c) {
+              const QString text = grid->GetTextMatrix(r, c);
+              if (grid->columnSpan(r, c) == 1) {
+                EXPECT_GE(grid->columnWidth(c), grid->fontMetrics().horizontalAdvance(text) + 4) << text.toStdString();
+              }
+            }
+          }
+        }
+      }
+    }
+    const std::string suffix = *language.qm ? std::string("_") + (language.qm + 6) : std::string();
+    Screenshot(analog, ("analog_values_observation" + suffix + ".png").c_str());
+    Screenshot(cards, ("card_programming" + suffix + ".png").c_str());
+    if (*language.qm) QCoreApplication::removeTranslator(&translator);
+  }
 }
 
 struct CardWindowOnPanel : testing::Test, test::AppBench {
