@@ -228,9 +228,9 @@ void CMainFrame::CloseMainWindow() { close(); }
 
 void CMainFrame::UpdateTechnicianPane() {
   const PanelIdentification& id = app_.session().identification;
-  status_->SetTechnicianPane(
-      id.technicianMode ? QStringLiteral("%1: %2").arg(ToQString(OrEmpty(GetText(120))), ToQString(id.technicianCode))
-                        : QStringLiteral("   "));
+  status_->SetTechnicianPane(id.technicianMode
+                                 ? QStringLiteral("%1: %2").arg(TableText(120), ToQString(id.technicianCode))
+                                 : QStringLiteral("   "));
 }
 
 void CMainFrame::UpdateTitle() {

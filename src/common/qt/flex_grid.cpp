@@ -402,6 +402,30 @@ QSize CMSFlexGrid::CellsSize() const {
   return {width, height};
 }
 
+void CMSFlexGrid::WidenColumn(int col, const QStringList& texts) {
+  constexpr int kCellPadding = 12;
+  if (col < 0 || col >= columnCount()) return;
+  QFont bold = font();
+  bold.setBold(true);
+  const QFontMetrics metrics(bold);
+  int needed = columnWidth(col);
+  for (const QString& text : texts) needed = std::max(needed, metrics.horizontalAdvance(text) + kCellPadding);
+  setColumnWidth(col, needed);
+}
+
+void CMSFlexGrid::FitToCells() {
+  for (int col = 0; col < columnCount(); ++col) {
+    QStringList texts;
+    // A merged heading spreads over its columns.
+    for (int row = 0; row < rowCount(); ++row)
+      if (columnSpan(row, col) == 1) texts << GetTextMatrix(row, col);
+    WidenColumn(col, texts);
+  }
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  setFixedSize(CellsSize());
+}
+
 void CMSFlexGrid::HideFixedRows(int first, int last) {
   for (int row = std::max(0, first); row < std::min(last, rowCount()); ++row) setRowHidden(row, row < fixed_rows_);
 }

@@ -83,6 +83,13 @@ public:
   bool IsFixedCell(int row, int col) const;
   // The size that shows every cell without scrolling.
   QSize CellsSize() const;
+  // Widens a column, never narrows it, where this desktop's font needs more
+  // for one of `texts` (as if drawn bold, the widest the grid draws); for
+  // texts a column will show later.
+  void WidenColumn(int col, const QStringList& texts);
+  // A grid that only shows: without scroll bars and exactly as large as its
+  // cells, each column widened for the texts it holds.
+  void FitToCells();
 
 signals:
   // button: 1 left, 2 right, 4 middle (the buttons held, for a move); shift:

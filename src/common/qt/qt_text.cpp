@@ -3,6 +3,7 @@
 #include <QList>
 
 #include "common/cp1252.h"
+#include "common/text_tables.h"
 
 namespace kx700 {
 
@@ -24,5 +25,7 @@ std::optional<std::string> FromQString(const QString& text) {
   }
   return out;
 }
+
+QString TableText(int number) { return ToQString(OrEmpty(GetText(number))); }
 
 } // namespace kx700

@@ -165,7 +165,7 @@ bool Ccontrol::eventFilter(QObject* watched, QEvent* event) {
 std::optional<int> Ccontrol::ChooseNumber(int preset) {
   Cadd dialog(this);
   dialog.SetNumber(preset);
-  dialog.SetParams(ToQString(OrEmpty(GetText(106))), ToQString(OrEmpty(GetText(105))), 1, ControlPage::kLimit);
+  dialog.SetParams(TableText(106), TableText(105), 1, ControlPage::kLimit);
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   return dialog.number();
 }

@@ -33,28 +33,6 @@ constexpr ColorRef kInfoBackground = Rgb(255, 255, 192);
 constexpr int kCentred = 4;
 constexpr int kMaxTipChars = 79;
 
-QString TableText(int number) { return ToQString(OrEmpty(GetText(number))); }
-
-// A grid as large as its cells, without scroll bars; a column is widened
-// where this desktop's font needs it for one of its texts.
-void FitToCells(CMSFlexGrid* grid) {
-  grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  QFont bold = grid->font();
-  bold.setBold(true);
-  const QFontMetrics plain(grid->font()), headings(bold);
-  for (int c = 0; c < grid->GetCols(); ++c) {
-    int needed = grid->columnWidth(c);
-    for (int r = 0; r < grid->GetRows(); ++r) {
-      if (grid->columnSpan(r, c) != 1) continue;
-      const QFontMetrics& metrics = grid->IsFixedCell(r, c) ? headings : plain;
-      needed = std::max(needed, metrics.horizontalAdvance(grid->GetTextMatrix(r, c)) + 12);
-    }
-    grid->setColumnWidth(c, needed);
-  }
-  grid->setFixedSize(grid->CellsSize());
-}
-
 void SetCell(CMSFlexGrid* grid, int row, int col, const QString& text) {
   grid->SetRow(row);
   grid->SetCol(col);
@@ -242,8 +220,8 @@ Can_values::Can_values(CPc_kx700App& app, QWidget* parent)
   SetCell(outputs_, 1, 1, TableText(131));
   outputs_->setAccessibleName(TableText(130));
   outputs_->setFocusPolicy(Qt::NoFocus);
-  FitToCells(outputs_);
-  FitToCells(legend_);
+  outputs_->FitToCells();
+  legend_->FitToCells();
 
   // Observation.
   minimum_->setAccessibleName(tr("Minimum"));
@@ -383,7 +361,7 @@ void Can_values::BuildLoopGrid(CMSFlexGrid* grid, int firstLoop) {
   }
   grid->setAccessibleName(tr("Lussen %1 - %2").arg(firstLoop).arg(firstLoop + 7));
   grid->setFocusPolicy(Qt::NoFocus);
-  FitToCells(grid);
+  grid->FitToCells();
 }
 
 void Can_values::DrawLoopRow(int loop, const LoopRowLook& look) {

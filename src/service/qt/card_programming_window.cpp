@@ -39,7 +39,7 @@ Cprog_periph::Cprog_periph(CPc_kx700App& app, QWidget* parent)
   grid_->SetRow(0);
   grid_->SetCol(1);
   grid_->SetCellAlignment(kCentred);
-  grid_->SetText(ToQString(OrEmpty(GetText(87))));
+  grid_->SetText(TableText(87));
   for (int r = 1; r <= kRelayCardCount; ++r) {
     grid_->SetRow(r);
     grid_->SetCol(0);
@@ -52,13 +52,8 @@ Cprog_periph::Cprog_periph(CPc_kx700App& app, QWidget* parent)
   const int rowTwips = std::max(222, (grid_->fontMetrics().height() + 4) * 1440 / std::max(grid_->logicalDpiY(), 1));
   for (int r = 0; r <= kRelayCardCount; ++r) grid_->SetRowHeight(r, rowTwips);
   // Wide enough for the longest result in this language.
-  int statusWidth = grid_->columnWidth(1);
-  for (int text : {7, 8, 10, 87, 119})
-    statusWidth = std::max(statusWidth, grid_->fontMetrics().horizontalAdvance(ToQString(OrEmpty(GetText(text)))) + 16);
-  grid_->setColumnWidth(1, statusWidth);
-  grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  grid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  grid_->setFixedSize(grid_->CellsSize());
+  grid_->WidenColumn(1, {TableText(7), TableText(8), TableText(10), TableText(119)});
+  grid_->FitToCells();
   // Clicks choose a card; there is no current cell to move.
   grid_->setFocusPolicy(Qt::NoFocus);
   grid_->setAccessibleName(tr("Relaiskaarten"));

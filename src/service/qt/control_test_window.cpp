@@ -28,22 +28,16 @@ constexpr std::array<int, kFirstRelayColumn> kWidths = {600, 1600, 1600, 1000};
 constexpr int kRelayWidth = 400;
 constexpr int kRowHeight = 280;
 
-QString TableText(int number) { return ToQString(OrEmpty(GetText(number))); }
-
 void AlignCell(CMSFlexGrid* grid, int row, int col, int code) {
   grid->SetRow(row);
   grid->SetCol(col);
   grid->SetCellAlignment(code);
 }
 
-// Widens a column where this desktop's font needs it for one of `texts`.
-void FitColumn(CMSFlexGrid* grid, int col, const std::vector<int>& texts, bool bold) {
-  QFont font = grid->font();
-  font.setBold(bold);
-  const QFontMetrics metrics(font);
-  int needed = 0;
-  for (int number : texts) needed = std::max(needed, metrics.horizontalAdvance(TableText(number)) + 12);
-  if (needed > grid->columnWidth(col)) grid->setColumnWidth(col, needed);
+QStringList TableTexts(std::initializer_list<int> numbers) {
+  QStringList texts;
+  for (int number : numbers) texts << TableText(number);
+  return texts;
 }
 
 } // namespace
@@ -148,14 +142,10 @@ void Ctest_control::BuildGrid() {
   grid_->SetGridLines(0);
 
   // The event and module texts of the language in use, whole.
-  FitColumn(grid_, 1, {30, 84, 85, 86, 88, 58, 59, 90, 91, 92, 93, 94, 95, 195}, false);
-  FitColumn(grid_, 2, {116, 117, 118}, false);
-  FitColumn(grid_, 1, {112}, true);
-  FitColumn(grid_, 2, {113}, true);
-  FitColumn(grid_, 3, {114}, true);
-  grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  grid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  grid_->setFixedSize(grid_->CellsSize());
+  // The events and modules a row may show, in this language.
+  grid_->WidenColumn(1, TableTexts({30, 84, 85, 86, 88, 58, 59, 90, 91, 92, 93, 94, 95, 195}));
+  grid_->WidenColumn(2, TableTexts({116, 117, 118}));
+  grid_->FitToCells();
   grid_->setFocusPolicy(Qt::NoFocus);
   grid_->setAccessibleName(tr("Gebeurtenissen"));
 

@@ -37,7 +37,7 @@ CLogboek::CLogboek(const LogbookSession& session, QWidget* parent)
       textExport_(new QPushButton(this)),
       workbookExport_(new QPushButton(this)) {
   setObjectName(QStringLiteral("CLogboek"));
-  setWindowTitle(ToQString(OrEmpty(GetText(148))));
+  setWindowTitle(TableText(148));
   setSizeGripEnabled(true);
 
   textExport_->setIcon(style()->standardIcon(QStyle::SP_FileIcon));
@@ -76,7 +76,7 @@ CLogboek::CLogboek(const LogbookSession& session, QWidget* parent)
   grid_->SetRows(model_.entryCount() + 1);
   grid_->SetFixedRows(1);
   grid_->SetFixedCols(1);
-  grid_->setAccessibleName(ToQString(OrEmpty(GetText(148))));
+  grid_->setAccessibleName(TableText(148));
   for (int c = 0; c < kLogbookColumns; ++c) {
     grid_->SetColWidth(c, kColumnTwips[c]);
     grid_->SetRow(0);

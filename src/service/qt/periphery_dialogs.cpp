@@ -21,8 +21,6 @@ namespace {
 constexpr int kCentred = 4;
 constexpr int kCellPadding = 12;
 
-QString TableText(int number) { return ToQString(OrEmpty(GetText(number))); }
-
 void SetCell(CMSFlexGrid* grid, int row, int col, const QString& text) {
   grid->SetRow(row);
   grid->SetCol(col);
@@ -30,23 +28,10 @@ void SetCell(CMSFlexGrid* grid, int row, int col, const QString& text) {
   grid->SetText(text);
 }
 
-// A grid that only shows: no focus, no scroll bars, exactly as large as its
-// cells. A column is widened where this desktop's font (bold, the widest it
-// draws) needs more for a text than the twips give.
+// A grid that only shows: no focus, exactly as large as its cells.
 void FitToCells(CMSFlexGrid* grid) {
   grid->setFocusPolicy(Qt::NoFocus);
-  grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  QFont bold = grid->font();
-  bold.setBold(true);
-  const QFontMetrics metrics(bold);
-  for (int c = 0; c < grid->GetCols(); ++c) {
-    int needed = 0;
-    for (int r = 0; r < grid->GetRows(); ++r)
-      needed = std::max(needed, metrics.horizontalAdvance(grid->GetTextMatrix(r, c)) + kCellPadding);
-    if (needed > grid->columnWidth(c)) grid->setColumnWidth(c, needed);
-  }
-  grid->setFixedSize(grid->CellsSize());
+  grid->FitToCells();
 }
 
 // One row of eight device cells (or one), each 400 x 350 twips.

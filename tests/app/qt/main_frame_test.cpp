@@ -29,14 +29,13 @@
 #include "support/fake_settings.h"
 #include "support/fake_shell_opener.h"
 #include "support/qt/test_service_windows.h"
+#include "support/qt/widget_helpers.h"
 #include "support/temp_dir.h"
 
 namespace kx700 {
 namespace {
 
-void Screenshot(QWidget& w, const char* name) {
-  if (const char* dir = std::getenv("KX700_SCREENSHOTS")) w.grab().save(QString::fromLocal8Bit(dir) + "/" + name);
-}
+using test::Screenshot;
 
 struct Window {
   test::FakeMessageHost host;

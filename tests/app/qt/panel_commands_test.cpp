@@ -36,20 +36,16 @@
 #include "support/fake_shell_opener.h"
 #include "support/qt/test_service_windows.h"
 #include "support/qt/when_modal_shows.h"
+#include "support/qt/widget_helpers.h"
 
 namespace kx700 {
 namespace {
 
-void Screenshot(QWidget& w, const char* name) {
-  if (const char* dir = std::getenv("KX700_SCREENSHOTS")) w.grab().save(QString::fromLocal8Bit(dir) + "/" + name);
-}
+using test::Screenshot;
+using Cell = test::GridCell;
+using test::CellAt;
 
 constexpr SupervisionTiming kQuickSupervision{200, 100};
-
-struct Cell {
-  QString text;
-  ColorRef back;
-};
 
 class ProgramWithPanel : public testing::Test {
 protected:
@@ -218,12 +214,6 @@ TEST_F(ProgramWithPanel, AboutBoxWithThePanel) {
   EXPECT_EQ(icon.pixelColor(24, 8), QColor(0xc6, 0x28, 0x28));  // the red panel
   EXPECT_EQ(icon.pixelColor(15, 33), QColor(0xff, 0xeb, 0x3b)); // the yellow lamp
   Screenshot(about, "about.png");
-}
-
-Cell CellAt(CMSFlexGrid* grid, int row, int col) {
-  grid->SetRow(row);
-  grid->SetCol(col);
-  return {grid->GetText(), grid->GetCellBackColor()};
 }
 
 TEST_F(ProgramWithPanel, AnalogValuesFollowThePanel) {

@@ -23,10 +23,13 @@
 #include "support/fake_port.h"
 #include "support/fake_shell_opener.h"
 #include "support/qt/when_modal_shows.h"
+#include "support/qt/widget_helpers.h"
 #include "support/temp_dir.h"
 
 namespace kx700 {
 namespace {
+
+using test::Screenshot;
 
 TEST(QtSettings, LiveInTheUsersConfigFolder) {
   // The test program points XDG_CONFIG_HOME at a folder of its own.
@@ -67,10 +70,6 @@ TEST(QtStartup, TranslationsComeFromBesideTheProgram) {
   ASSERT_TRUE(p.startup.LoadTranslation("rc_700fr.qm"));
   Ccommunication_settings dialog(1, 9600);
   EXPECT_EQ(dialog.windowTitle(), "Communication");
-}
-
-void Screenshot(QWidget& w, const char* name) {
-  if (const char* dir = std::getenv("KX700_SCREENSHOTS")) w.grab().save(QString::fromLocal8Bit(dir) + "/" + name);
 }
 
 // The standard buttons of the program's message boxes and the file dialogs

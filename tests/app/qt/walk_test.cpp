@@ -62,14 +62,16 @@
 #include "support/fake_message_host.h"
 #include "support/fake_shell_opener.h"
 #include "support/qt/when_modal_shows.h"
+#include "support/qt/widget_helpers.h"
 #include "support/temp_dir.h"
 
 namespace kx700 {
 namespace {
 
-void Screenshot(QWidget& w, const char* name) {
-  if (const char* dir = std::getenv("KX700_SCREENSHOTS")) w.grab().save(QString::fromLocal8Bit(dir) + "/" + name);
-}
+using test::Screenshot;
+using Cell = test::GridCell;
+using test::CellAt;
+using test::CellCentre;
 
 QString Output(const QString& program, const QStringList& arguments) {
   QProcess process;
@@ -138,21 +140,6 @@ std::vector<char> ChangedRecords(const std::vector<TaggedRecord>& now, const std
       changed.push_back(now[i].first);
   }
   return changed;
-}
-
-struct Cell {
-  QString text;
-  ColorRef back;
-};
-
-Cell CellAt(CMSFlexGrid* grid, int row, int col) {
-  grid->SetRow(row);
-  grid->SetCol(col);
-  return {grid->GetText(), grid->GetCellBackColor()};
-}
-
-QPoint CellCentre(CMSFlexGrid* grid, int row, int col) {
-  return grid->visualRect(grid->model()->index(row, col)).center();
 }
 
 // Runs the event loop until `done` or `ms` have passed. Unlike QTest::qWaitFor,

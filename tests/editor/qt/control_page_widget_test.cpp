@@ -18,15 +18,14 @@
 #include "editor/qt/parameter_sheet.h"
 #include "model/model_fixtures.h"
 #include "support/fake_message_host.h"
+#include "support/qt/widget_helpers.h"
 
 namespace kx700 {
 namespace {
 
-using namespace control_ids;
+using test::Screenshot;
 
-void Screenshot(QWidget& w, const char* name) {
-  if (const char* dir = std::getenv("KX700_SCREENSHOTS")) w.grab().save(QString::fromLocal8Bit(dir) + "/" + name);
-}
+using namespace control_ids;
 
 // A general control using every kind of row, and the relay texts of the
 // modules it switches.

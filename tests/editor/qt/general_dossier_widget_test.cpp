@@ -17,13 +17,12 @@
 #include "editor/qt/parameter_sheet.h"
 #include "model/model_fixtures.h"
 #include "support/fake_message_host.h"
+#include "support/qt/widget_helpers.h"
 
 namespace kx700 {
 namespace {
 
-void Screenshot(QWidget& w, const char* name) {
-  if (const char* dir = std::getenv("KX700_SCREENSHOTS")) w.grab().save(QString::fromLocal8Bit(dir) + "/" + name);
-}
+using test::Screenshot;
 
 // General parameters with every field in use, and the controls they name.
 void FillGeneral(CPc_kx700Doc& document) {

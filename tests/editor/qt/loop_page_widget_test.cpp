@@ -20,15 +20,14 @@
 #include "editor/qt/parameter_sheet.h"
 #include "support/fake_message_host.h"
 #include "support/qt/when_modal_shows.h"
+#include "support/qt/widget_helpers.h"
 
 namespace kx700 {
 namespace {
 
-using namespace loop_ids;
+using test::Screenshot;
 
-void Screenshot(QWidget& w, const char* name) {
-  if (const char* dir = std::getenv("KX700_SCREENSHOTS")) w.grab().save(QString::fromLocal8Bit(dir) + "/" + name);
-}
+using namespace loop_ids;
 
 // A loop with every field in use, and a loop control to offer.
 LoopRecord FullLoop() {

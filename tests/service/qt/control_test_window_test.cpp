@@ -16,25 +16,14 @@
 #include "common/qt/flex_grid.h"
 #include "link/panel_frame.h"
 #include "support/app_bench.h"
+#include "support/qt/widget_helpers.h"
 
 namespace kx700 {
 namespace {
 
-void Screenshot(QWidget& w, const char* name) {
-  if (const char* dir = std::getenv("KX700_SCREENSHOTS")) w.grab().save(QString::fromLocal8Bit(dir) + "/" + name);
-}
-
-struct Cell {
-  QString text;
-  ColorRef back, fore;
-  bool operator==(const Cell&) const = default;
-};
-
-Cell CellAt(CMSFlexGrid* grid, int row, int col) {
-  grid->SetRow(row);
-  grid->SetCol(col);
-  return {grid->GetText(), grid->GetCellBackColor(), grid->GetCellForeColor()};
-}
+using test::Screenshot;
+using Cell = test::GridCell;
+using test::CellAt;
 
 ControlRecord MakeControl(int number, const char* name, int kind) {
   ControlRecord r;

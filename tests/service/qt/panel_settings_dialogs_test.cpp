@@ -13,13 +13,12 @@
 #include <cstdlib>
 
 #include "common/qt/colour_button.h"
+#include "support/qt/widget_helpers.h"
 
 namespace kx700 {
 namespace {
 
-void Screenshot(QWidget& w, const char* name) {
-  if (const char* dir = std::getenv("KX700_SCREENSHOTS")) w.grab().save(QString::fromLocal8Bit(dir) + "/" + name);
-}
+using test::Screenshot;
 
 QAbstractButton* ButtonNamed(QDialog& d, const QString& text) {
   for (auto* button : d.findChildren<QAbstractButton*>()) {

@@ -16,20 +16,20 @@
 #include "service/qt/periphery_dialogs.h"
 #include "support/fake_message_host.h"
 #include "support/qt/when_modal_shows.h"
+#include "support/qt/widget_helpers.h"
 #include "support/scoped_text_language.h"
 
 namespace kx700 {
 namespace {
+
+using test::CellCentre;
+using test::Screenshot;
 
 constexpr ColorRef kRed = Rgb(255, 0, 0);
 constexpr ColorRef kOrange = Rgb(255, 128, 0);
 constexpr ColorRef kGreen = Rgb(0, 255, 0);
 constexpr ColorRef kCyan = Rgb(0, 255, 255);
 constexpr ColorRef kInfo = SystemColor(SystemColour::InfoBackground);
-
-void Screenshot(QWidget& w, const char* name) {
-  if (const char* dir = std::getenv("KX700_SCREENSHOTS")) w.grab().save(QString::fromLocal8Bit(dir) + "/" + name);
-}
 
 struct Cell {
   QString text;
@@ -45,10 +45,6 @@ Cell CellAt(CMSFlexGrid* grid, int row, int col) {
   grid->SetRow(row);
   grid->SetCol(col);
   return {grid->GetText(), grid->GetCellBackColor(), grid->GetCellForeColor()};
-}
-
-QPoint CellCentre(CMSFlexGrid* grid, int row, int col) {
-  return grid->visualRect(grid->model()->index(row, col)).center();
 }
 
 // Panel 1.01 build 7, with devices of every verdict: absent, present and

@@ -20,30 +20,16 @@
 #include "service/qt/card_programming_window.h"
 #include "support/app_bench.h"
 #include "support/qt/when_modal_shows.h"
+#include "support/qt/widget_helpers.h"
 #include "support/scoped_text_language.h"
 
 namespace kx700 {
 namespace {
 
-void Screenshot(QWidget& w, const char* name) {
-  if (const char* dir = std::getenv("KX700_SCREENSHOTS")) w.grab().save(QString::fromLocal8Bit(dir) + "/" + name);
-}
-
-struct Cell {
-  QString text;
-  ColorRef back, fore;
-  bool operator==(const Cell&) const = default;
-};
-
-Cell CellAt(CMSFlexGrid* grid, int row, int col) {
-  grid->SetRow(row);
-  grid->SetCol(col);
-  return {grid->GetText(), grid->GetCellBackColor(), grid->GetCellForeColor()};
-}
-
-QPoint CellCentre(CMSFlexGrid* grid, int row, int col) {
-  return grid->visualRect(grid->model()->index(row, col)).center();
-}
+using test::Screenshot;
+using Cell = test::GridCell;
+using test::CellAt;
+using test::CellCentre;
 
 struct AnalogWindowOnPanel : testing::Test, test::AppBench {
   void SetUp() override {
