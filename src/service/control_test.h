@@ -116,7 +116,6 @@ public:
   int selectedKind() const { return kind_; }
   std::optional<int> selectedNumber() const { return number_; }
   bool rowSelected(int row) const { return row >= 1 && row <= kControlTestRows && selected_[Index(row)]; }
-  bool closed() const { return closed_; }
 
 private:
   static std::size_t Index(int row) { return static_cast<std::size_t>(row); }
