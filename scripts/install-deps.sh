@@ -9,7 +9,7 @@ packages=(
   qt6-base-dev qt6-qpa-plugins qt6-tools-dev qt6-l10n-tools qt6-tools-dev-tools
   libxlsxwriter-dev pkg-config
   qt6-translations-l10n
-  poppler-utils unzip fonts-dejavu-core
+  poppler-utils unzip fonts-dejavu-core fonts-liberation
 )
 
 missing=()

@@ -491,7 +491,6 @@ void ReportWriter::Dossier() {
     const P& p = b.customer;
     title(102);
     headings({{120, 164}, {1100, 165}});
-    LineFeed(20);
     const int top = y_;
     const auto field = [&p](std::size_t at, std::size_t width) { return p.Text(at, width); };
     if (const auto s = field(P::kCustomer, P::kCustomerWidth); !s.empty()) line(120, s);
@@ -518,7 +517,6 @@ void ReportWriter::Dossier() {
     LineFeed(10);
     title(103);
     headings({{120, 168}, {1100, 169}});
-    LineFeed(20);
     const int top = y_;
     if (const auto s = i.Text(I::kTechnician, I::kTechnicianWidth); !s.empty()) {
       const int day = i.Signed(I::kCommissioningDay);

@@ -762,16 +762,16 @@ TEST(ReportDossier, TheInstallerStandsBesideTheCustomer) {
                                   {100, h - 80, "Personalia"},
                                   {120, h - 128, "Klant"},
                                   {1100, h - 128, "Installateur"},
-                                  {120, h - 216, "Bakker nv"},
-                                  {120, h - 264, "Contact: J. Peeters"},
-                                  {120, h - 312, "Kerkstraat 12"},
-                                  {120, h - 360, "9000 Gent"},
-                                  {120, h - 408, "Tel.: 09 123"},
-                                  {120, h - 456, "a@b.example"},
-                                  {1100, h - 216, "Veilig bv"},
+                                  {120, h - 196, "Bakker nv"},
+                                  {120, h - 244, "Contact: J. Peeters"},
+                                  {120, h - 292, "Kerkstraat 12"},
+                                  {120, h - 340, "9000 Gent"},
+                                  {120, h - 388, "Tel.: 09 123"},
+                                  {120, h - 436, "a@b.example"},
+                                  {1100, h - 196, "Veilig bv"},
                               }));
   EXPECT_THAT(Strokes(section), ElementsAre(Rule(120, 1930, h - 176)));
-  EXPECT_EQ(d.extent.height, 664 - h);
+  EXPECT_EQ(d.extent.height, 644 - h);
 }
 
 TEST(ReportDossier, AddressLinesBreakAtLineEndsAndWrapAt30) {
@@ -836,17 +836,17 @@ TEST(ReportDossier, InstallationLinesWithTheAccessoriesBeside) {
                                                 {100, h - 90, "Installatie"},
                                                 {120, h - 138, "Indienstelling"},
                                                 {1100, h - 138, "Toebehoren"},
-                                                {120, h - 226, "A. Tech  9/12/26"},
-                                                {120, h - 274, "Productienummer: CPN123"},
-                                                {120, h - 322, "Verbruik rust: 0,25 Amp\xE8re"},
-                                                {120, h - 370, "Verbruik alarm: 1,8 Amp\xE8re"},
-                                                {120, h - 418, "Batterijen: 2x17 Ah"},
-                                                {1100, h - 226, "Sirenes: 1"},
-                                                {1100, h - 274, "Flitslichten: 3"},
-                                                {1100, h - 322, "Deurmagneten: 4"},
-                                                {1100, h - 370, "Telefoonkiezer"},
-                                                {100, h - 486, "Notities"},
-                                                {120, h - 554, "Zie plan"},
+                                                {120, h - 206, "A. Tech  9/12/26"},
+                                                {120, h - 254, "Productienummer: CPN123"},
+                                                {120, h - 302, "Verbruik rust: 0,25 Amp\xE8re"},
+                                                {120, h - 350, "Verbruik alarm: 1,8 Amp\xE8re"},
+                                                {120, h - 398, "Batterijen: 2x17 Ah"},
+                                                {1100, h - 206, "Sirenes: 1"},
+                                                {1100, h - 254, "Flitslichten: 3"},
+                                                {1100, h - 302, "Deurmagneten: 4"},
+                                                {1100, h - 350, "Telefoonkiezer"},
+                                                {100, h - 466, "Notities"},
+                                                {120, h - 534, "Zie plan"},
                                             }));
 
   // With the technician alone the accessories reach lower, and the notes follow them.
@@ -854,7 +854,7 @@ TEST(ReportDossier, InstallationLinesWithTheAccessoriesBeside) {
     i.SetByte(at, 0);
   d = Draw(c);
   h = HeadingY(d, "DOSSIER");
-  EXPECT_THAT(Texts(Section(d, "DOSSIER")), Contains(At{100, h - 438, "Notities"}));
+  EXPECT_THAT(Texts(Section(d, "DOSSIER")), Contains(At{100, h - 418, "Notities"}));
 }
 
 TEST(ReportDossier, TheTechnicianShowsTheDateOnlyWithAValidDay) {

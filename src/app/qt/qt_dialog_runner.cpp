@@ -13,9 +13,22 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+
+#include <algorithm>
+
 #include "link/qt/communication_settings_dialog.h"
 
 namespace kx700 {
+
+namespace {
+
+// Each print job starts at all pages; the paper and margins stay as set.
+void StartAtAllPages(QPrinter& printer) {
+  printer.setPrintRange(QPrinter::AllPages);
+  printer.setPageRanges(QPageRanges());
+}
+
+} // namespace
 
 std::optional<CommunicationChoice> QtDialogRunner::RunCommunicationSettings(int requestedPort, int requestedBaud) {
   Ccommunication_settings dialog(requestedPort, requestedBaud, settings_, parent_);
@@ -71,24 +84,37 @@ std::optional<int> QtDialogRunner::RunPanelLanguage(int code) {
 
 void QtDialogRunner::RunPrint(const ReportSource& report) {
   QPrinter& p = printer();
+  StartAtAllPages(p);
   QPrintDialog dialog(&p, parent_);
   dialog.setOption(QAbstractPrintDialog::PrintPageRange);
   dialog.setOption(QAbstractPrintDialog::PrintToFile);
+  // The page spin boxes stop at the report's last page.
+  dialog.setMinMax(1, std::max(1, ReportPageCountOn(p, report)));
   if (dialog.exec() != QDialog::Accepted) return;
-  if (!PrintReport(p, report)) {
-    QMessageBox::warning(parent_, QCoreApplication::translate("kx700::CMainFrame", "KX700 - configuratie"),
-                         QCoreApplication::translate("kx700::QtDialogRunner", "Het afdrukken is mislukt."));
+  const QString caption = QCoreApplication::translate("kx700::CMainFrame", "KX700 - configuratie");
+  switch (PrintReport(p, report)) {
+    case PrintResult::Printed: break;
+    case PrintResult::NoPageInRange:
+      QMessageBox::warning(parent_, caption,
+                           QCoreApplication::translate("kx700::QtDialogRunner",
+                                                       "De gekozen pagina's liggen buiten het rapport, dat pagina 1 "
+                                                       "tot %1 telt. Er is niets afgedrukt.")
+                               .arg(ReportPageCountOn(p, report)));
+      break;
+    case PrintResult::Failed:
+      QMessageBox::warning(parent_, caption,
+                           QCoreApplication::translate("kx700::QtDialogRunner", "Het afdrukken is mislukt."));
+      break;
   }
 }
 
 void QtDialogRunner::RunPrintPreview(const ReportSource& report) {
   // The preview shows every page, whatever range the last print had.
   QPrinter& p = printer();
-  p.setPrintRange(QPrinter::AllPages);
-  p.setPageRanges(QPageRanges());
+  StartAtAllPages(p);
   QPrintPreviewDialog dialog(&p, parent_);
   QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
-                   [&report](QPrinter* p) { PrintReport(*p, report); });
+                   [&report](QPrinter* p) { DrawReportOn(*p, report); });
   dialog.exec();
 }
 

@@ -1,13 +1,31 @@
 #pragma once
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QPainter>
 
 #include <array>
+#include <vector>
 
 #include "report/report_canvas.h"
 
 namespace kx700 {
+
+// The report's fonts at a scale (device pixels per 0.1 mm). Each font's cell,
+// its ascent plus its descent, is the height the layout gives its role:
+// 48 (body), 40 (small), 34 (vertical) on screen, 36, 30, 28 on paper, and
+// 70 for the title on both.
+class ReportFonts {
+public:
+  ReportFonts(bool printing, double scale);
+  const QFont& operator[](FontRole role) const { return fonts_[static_cast<std::size_t>(role)]; }
+  // The cell height of a role, in 0.1 mm.
+  static int CellHeight(FontRole role, bool printing);
+  static QFont FontFor(FontRole role, bool printing, double scale);
+
+private:
+  std::array<QFont, 8> fonts_;
+};
 
 // The report on a QPainter: 0.1 mm to device pixels by `scale`, the report's
 // y (negative downwards) to the device's y (positive downwards), less the top
@@ -24,10 +42,6 @@ public:
   void Line(int x1, int y1, int x2, int y2, ColorRef colour, int width) override;
   int TextWidth(std::string_view text, FontRole font) const override;
 
-  // The font of a role at a scale: its cell height is the line height it was
-  // made for (0.1 mm), as the layout counts on.
-  static QFont FontFor(FontRole role, bool printing, double scale);
-
 private:
   double DeviceY(int y) const { return (-y - bandTop_) * scale_; }
   bool Visible(int y, int height) const;
@@ -39,7 +53,27 @@ private:
   int visibleTop_ = 0;
   int visibleBottom_ = 0;
   bool clipped_ = false;
-  std::array<QFont, 8> fonts_;
+  const ReportFonts fonts_;
+};
+
+// Draws nothing and finds how far right the report reaches with the real
+// fonts, so that the screen strip is as wide as its widest line.
+class QtMeasuringCanvas final : public ReportCanvas {
+public:
+  QtMeasuringCanvas(bool printing, double scale);
+
+  void Text(int x, int y, std::string_view text, FontRole font, ColorRef colour, TextAlign align) override;
+  void Line(int x1, int y1, int x2, int y2, ColorRef colour, int width) override;
+  int TextWidth(std::string_view text, FontRole font) const override;
+
+  // The right end of the widest text or line, 0.1 mm.
+  int right() const { return right_; }
+
+private:
+  const double scale_;
+  const ReportFonts fonts_;
+  std::vector<QFontMetricsF> metrics_;
+  int right_ = 0;
 };
 
 } // namespace kx700

@@ -3,11 +3,20 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 
 #include "report/qt/qt_report_canvas.h"
 
 namespace kx700 {
+
+namespace {
+
+// The margin that a line running past the report's width keeps to the strip's
+// edge, 0.1 mm: as much as the left margin of the report's texts.
+constexpr int kRightMargin = 90;
+
+} // namespace
 
 CReportView::CReportView(Source source, QWidget* parent) : QWidget(parent), source_(std::move(source)) {
   setObjectName(QStringLiteral("report"));
@@ -20,10 +29,12 @@ double CReportView::scale() const { return logicalDpiY() / 254.0; }
 
 void CReportView::Refresh() {
   const ReportSource source = source_();
-  MeasuringCanvas measure;
-  const ReportExtent extent = DrawReport(source.configuration, source.version, ReportContext{}, measure);
   const double s = scale();
-  setFixedSize(static_cast<int>(std::ceil(extent.width * s)), static_cast<int>(std::ceil(extent.height * s)));
+  QtMeasuringCanvas measure(false, s);
+  const ReportExtent extent = DrawReport(source.configuration, source.version, ReportContext{}, measure);
+  // A line that runs on past the report's width (a long note) stays in view.
+  const int width = std::max(extent.width, measure.right() + kRightMargin);
+  setFixedSize(static_cast<int>(std::ceil(width * s)), static_cast<int>(std::ceil(extent.height * s)));
   update();
 }
 

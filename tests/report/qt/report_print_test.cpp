@@ -56,7 +56,7 @@ TEST(ReportPrint, AFullConfigurationPrintsToPdfAsLaidOut) {
   printer.setOutputFileName(pdf);
   printer.setPageSize(QPageSize(QPageSize::A4));
   printer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
-  ASSERT_TRUE(PrintReport(printer, source));
+  ASSERT_EQ(PrintReport(printer, source), PrintResult::Printed);
 
   const int pageHeight = PrintablePageHeightMm(printer);
   EXPECT_EQ(pageHeight, 297);
@@ -95,7 +95,7 @@ TEST(ReportPrint, ThePageRangeIsHonoured) {
   printer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
   printer.setPrintRange(QPrinter::PageRange);
   printer.setFromTo(2, 2);
-  ASSERT_TRUE(PrintReport(printer, {configuration, configuration.version, {2026, 12, 10, 9, 0, 0, 4}}));
+  ASSERT_EQ(PrintReport(printer, {configuration, configuration.version, {2026, 12, 10, 9, 0, 0, 4}}), PrintResult::Printed);
   EXPECT_TRUE(Output(QStringLiteral("pdfinfo"), {pdf}).contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n"))));
   EXPECT_FALSE(Output(QStringLiteral("pdftotext"), {pdf, "-"}).contains("Brandmeldcentrale KX700"));
 }
