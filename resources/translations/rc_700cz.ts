@@ -1088,6 +1088,10 @@ kliknutím na její číslo.</translation>
 <context>
     <name>kx700::QtDialogRunner</name>
     <message>
+        <source>De gekozen pagina&apos;s liggen buiten het rapport, dat pagina 1 tot %1 telt. Er is niets afgedrukt.</source>
+        <translation>Zvolené stránky leží mimo sestavu, která má stránky 1 až %1. Nic nebylo vytištěno.</translation>
+    </message>
+    <message>
         <source>Het afdrukken is mislukt.</source>
         <translation>Tisk se nezdařil.</translation>
     </message>

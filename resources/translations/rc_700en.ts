@@ -1088,6 +1088,10 @@ by clicking its number.</translation>
 <context>
     <name>kx700::QtDialogRunner</name>
     <message>
+        <source>De gekozen pagina&apos;s liggen buiten het rapport, dat pagina 1 tot %1 telt. Er is niets afgedrukt.</source>
+        <translation>The chosen pages lie outside the report, which has pages 1 to %1. Nothing was printed.</translation>
+    </message>
+    <message>
         <source>Het afdrukken is mislukt.</source>
         <translation>Printing failed.</translation>
     </message>

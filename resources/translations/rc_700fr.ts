@@ -1088,6 +1088,10 @@ en cliquant sur son numéro.</translation>
 <context>
     <name>kx700::QtDialogRunner</name>
     <message>
+        <source>De gekozen pagina&apos;s liggen buiten het rapport, dat pagina 1 tot %1 telt. Er is niets afgedrukt.</source>
+        <translation>Les pages choisies se trouvent en dehors du rapport, qui compte les pages 1 à %1. Rien n&apos;a été imprimé.</translation>
+    </message>
+    <message>
         <source>Het afdrukken is mislukt.</source>
         <translation>L&apos;impression a échoué.</translation>
     </message>

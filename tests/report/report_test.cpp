@@ -875,7 +875,7 @@ TEST(ReportDossier, TheTechnicianShowsTheDateOnlyWithAValidDay) {
     i.SetByte(I::kCommissioningMonth, k.month);
     i.SetByte(I::kCommissioningYear, k.year);
     const Drawn d = Draw(c);
-    EXPECT_THAT(Texts(Section(d, "DOSSIER")), Contains(At{120, HeadingY(d, "DOSSIER") - 226, k.expected})) << k.day;
+    EXPECT_THAT(Texts(Section(d, "DOSSIER")), Contains(At{120, HeadingY(d, "DOSSIER") - 206, k.expected})) << k.day;
   }
 }
 

@@ -76,9 +76,9 @@ bool PrintToPdfFile(const QPrinter& printer, const PrintJob& job, const ReportSo
     if (!DrawPages(writer, writer.resolution(), job, source)) return false;
   }
   const QByteArray& bytes = pdf.data();
-  return ReplaceFile(std::filesystem::path(printer.outputFileName().toStdString()),
-                     std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
-                               static_cast<std::size_t>(bytes.size())));
+  return ReplaceFile(
+      std::filesystem::path(printer.outputFileName().toStdString()),
+      std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()), static_cast<std::size_t>(bytes.size())));
 }
 
 } // namespace

@@ -8,21 +8,26 @@
 #include <QFontInfo>
 #include <QFontMetricsF>
 
+#include <QPrinter>
+
 #include <algorithm>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "common/string_format.h"
 #include "common/text_tables.h"
 #include "model/model_fixtures.h"
+#include "report/qt/report_printer.h"
 #include "report/report.h"
 #include "support/scoped_text_language.h"
 
 namespace kx700 {
 namespace {
 
-constexpr FontRole kRoles[] = {FontRole::Body,   FontRole::Bold,  FontRole::Vertical, FontRole::Underline,
-                               FontRole::Italic, FontRole::ItalicUnderline, FontRole::Small, FontRole::Title};
+constexpr FontRole kRoles[] = {FontRole::Body,      FontRole::Bold,   FontRole::Vertical,
+                               FontRole::Underline, FontRole::Italic, FontRole::ItalicUnderline,
+                               FontRole::Small,     FontRole::Title};
 
 // A screen of 96 dpi and a printer of 1200 dpi, in pixels per 0.1 mm.
 constexpr double kScreen = 96 / 254.0;
@@ -33,9 +38,14 @@ TEST(ReportFonts, EachCellIsTheHeightItsRoleIsGiven) {
     FontRole role;
     int screen, paper; // 0.1 mm
   };
-  const Case cases[] = {{FontRole::Body, 48, 36},  {FontRole::Bold, 48, 36},           {FontRole::Italic, 48, 36},
-                        {FontRole::Underline, 48, 36}, {FontRole::ItalicUnderline, 48, 36}, {FontRole::Vertical, 34, 28},
-                        {FontRole::Small, 40, 30}, {FontRole::Title, 70, 70}};
+  const Case cases[] = {{FontRole::Body, 48, 36},
+                        {FontRole::Bold, 48, 36},
+                        {FontRole::Italic, 48, 36},
+                        {FontRole::Underline, 48, 36},
+                        {FontRole::ItalicUnderline, 48, 36},
+                        {FontRole::Vertical, 34, 28},
+                        {FontRole::Small, 40, 30},
+                        {FontRole::Title, 70, 70}};
   for (const Case& c : cases) {
     SCOPED_TRACE(static_cast<int>(c.role));
     EXPECT_EQ(ReportFonts::CellHeight(c.role, false), c.screen);
@@ -49,7 +59,8 @@ TEST(ReportFonts, EachCellIsTheHeightItsRoleIsGiven) {
   // Every text but the title is in the Arial-metric face, narrow on screen.
   for (FontRole role : kRoles) {
     const QFontInfo paper(ReportFonts::FontFor(role, true, kPrinter));
-    EXPECT_EQ(paper.family() == QStringLiteral("Liberation Sans"), role != FontRole::Title) << paper.family().toStdString();
+    EXPECT_EQ(paper.family() == QStringLiteral("Liberation Sans"), role != FontRole::Title)
+        << paper.family().toStdString();
     const QFontInfo screen(ReportFonts::FontFor(role, false, kScreen));
     EXPECT_EQ(screen.family() == QStringLiteral("Liberation Sans Narrow"), role != FontRole::Title)
         << screen.family().toStdString();
@@ -132,11 +143,13 @@ Configuration FilledToTheBrim() {
   b.customer.SetText(P::kAddress, P::kAddressWidth,
                      "Industrieweg 128 bus 14\r\n" + Filled(P::kAddressWidth - 25, "Zwijnaarde Gent Belgie "));
   b.customer.SetText(P::kTelephone, P::kTelephoneWidth, "+32 (0)9 123 45 67 8");
-  b.customer.SetText(P::kEmail, P::kEmailWidth, Filled(P::kEmailWidth, "technische.dienst@brandbeveiliging-zuid.example"));
+  b.customer.SetText(P::kEmail, P::kEmailWidth,
+                     Filled(P::kEmailWidth, "technische.dienst@brandbeveiliging-zuid.example"));
   b.customer.SetText(P::kContact, P::kContactWidth, Filled(P::kContactWidth, "Mevrouw Wilhelmina Vandenberghe"));
   b.customer.SetText(P::kInstaller, P::kInstallerWidth, Filled(P::kInstallerWidth, "Brandbeveiliging Zuid bvba"));
   using I = InstallationBlock;
-  b.installation.SetText(I::kTechnician, I::kTechnicianWidth, Filled(I::kTechnicianWidth, "Maximiliaan Vercammen-De Wolf"));
+  b.installation.SetText(I::kTechnician, I::kTechnicianWidth,
+                         Filled(I::kTechnicianWidth, "Maximiliaan Vercammen-De Wolf"));
   b.installation.SetByte(I::kCommissioningDay, 28);
   b.installation.SetText(I::kQuiescentCurrent, I::kCurrentWidth, "0,888");
   b.installation.SetText(I::kAlarmCurrent, I::kCurrentWidth, "8,888");
@@ -153,8 +166,9 @@ Configuration FilledToTheBrim() {
   b.peripheryVersion.SetByte(PeripheryVersionBlock::kPowerSupplyVersion, 88);
   for (std::size_t k = 0; k < PeripheryVersionBlock::kRelayCards; ++k)
     b.peripheryVersion.SetByte(PeripheryVersionBlock::CardVersionOffset(k), 88);
-  b.notes.SetText(NotesBlock::kNotes, NotesBlock::kNotesWidth,
-                  Filled(NotesBlock::kNotesWidth, "Sleutel van de centrale ligt bij de concierge, tel. 0475 12 34 56. "));
+  b.notes.SetText(
+      NotesBlock::kNotes, NotesBlock::kNotesWidth,
+      Filled(NotesBlock::kNotesWidth, "Sleutel van de centrale ligt bij de concierge, tel. 0475 12 34 56. "));
   return c;
 }
 
@@ -214,6 +228,13 @@ TEST(ReportLayout, NoTextRunsIntoAnotherOnScreenOrOnPaper) {
       }
       EXPECT_EQ(overlaps, 0);
     }
+  }
+  if (const char* shots = std::getenv("KX700_SCREENSHOTS")) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromLocal8Bit(shots) + "/report_filled.pdf");
+    printer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+    PrintReport(printer, {c, c.version, {2026, 12, 28, 9, 0, 0, 1}});
   }
 }
 

@@ -2,17 +2,27 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QMessageBox>
+#include <QPageRanges>
 #include <QPainter>
+#include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QProcess>
+#include <QRadioButton>
 #include <QRegularExpression>
 #include <QScrollArea>
+#include <QSpinBox>
 #include <QStandardPaths>
 #include <QTest>
 
+#include <sys/resource.h>
+
+#include <csignal>
 #include <cstdlib>
+#include <filesystem>
+#include <optional>
 
 #include "app/application.h"
 #include "app/qt/main_frame.h"
@@ -95,7 +105,8 @@ TEST(ReportPrint, ThePageRangeIsHonoured) {
   printer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
   printer.setPrintRange(QPrinter::PageRange);
   printer.setFromTo(2, 2);
-  ASSERT_EQ(PrintReport(printer, {configuration, configuration.version, {2026, 12, 10, 9, 0, 0, 4}}), PrintResult::Printed);
+  ASSERT_EQ(PrintReport(printer, {configuration, configuration.version, {2026, 12, 10, 9, 0, 0, 4}}),
+            PrintResult::Printed);
   EXPECT_TRUE(Output(QStringLiteral("pdfinfo"), {pdf}).contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n"))));
   EXPECT_FALSE(Output(QStringLiteral("pdftotext"), {pdf, "-"}).contains("Brandmeldcentrale KX700"));
 }
@@ -138,6 +149,206 @@ TEST(ReportView, TheMainWindowShowsTheDocumentsReport) {
     EXPECT_LT(canvas.TextWidth("Meervoudig alarm", FontRole::Small), 435 - 150 - 10) << printing;
     EXPECT_LT(canvas.TextWidth("Waarschuwing-Evacuatie", FontRole::Body), 1900 - 970) << printing;
   }
+}
+
+int PdfPages(const QString& pdf) {
+  const QRegularExpressionMatch m =
+      QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)\\n")).match(Output(QStringLiteral("pdfinfo"), {pdf}));
+  return m.hasMatch() ? m.captured(1).toInt() : -1;
+}
+
+QSpinBox* PageBox(QPrintDialog& dialog, const char* name) {
+  return dialog.findChild<QSpinBox*>(QString::fromLatin1(name));
+}
+
+// Every job starts at all pages whatever the one before printed, the page
+// boxes stop at the report's last page, and the paper stays as it was set.
+TEST(ReportPrint, EveryJobStartsAtAllPagesUpToTheLastOne) {
+  if (QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty()) GTEST_SKIP() << "no pdfinfo";
+  test::TempDir dir;
+  const QString pdf = QString::fromStdString(dir.File("report.pdf"));
+  const Configuration configuration = test::MakeFullConfiguration();
+  const ReportSource source{configuration, configuration.version, {2026, 12, 10, 9, 0, 0, 4}};
+  QtDialogRunner dialogs{{}};
+  QPrinter& printer = dialogs.printer();
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(pdf);
+  printer.setPageSize(QPageSize(QPageSize::A5));
+  const int pages = ReportPageCountOn(printer, source);
+  ASSERT_GE(pages, 4);
+
+  struct Seen {
+    bool all = false;
+    int from = 0, to = 0, last = 0;
+  };
+  const auto print = [&](std::optional<std::pair<int, int>> range) {
+    Seen seen;
+    test::WhenModalShows<QPrintDialog>([&](QPrintDialog& dialog) {
+      seen.all = dialog.findChild<QRadioButton*>(QStringLiteral("printAll"))->isChecked();
+      seen.from = PageBox(dialog, "from")->value();
+      seen.to = PageBox(dialog, "to")->value();
+      seen.last = PageBox(dialog, "to")->maximum();
+      if (range) {
+        dialog.findChild<QRadioButton*>(QStringLiteral("printRange"))->setChecked(true);
+        PageBox(dialog, "from")->setValue(range->first);
+        PageBox(dialog, "to")->setValue(range->second);
+      }
+      dialog.accept();
+    });
+    dialogs.RunPrint(source);
+    return seen;
+  };
+
+  const Seen first = print(std::pair{2, 3});
+  EXPECT_TRUE(first.all);
+  EXPECT_EQ(first.last, pages);
+  EXPECT_EQ(PdfPages(pdf), 2);
+
+  const Seen second = print(std::nullopt);
+  EXPECT_TRUE(second.all);
+  EXPECT_EQ(second.from, 1);
+  EXPECT_EQ(second.last, pages);
+  EXPECT_EQ(PdfPages(pdf), pages);
+  EXPECT_EQ(printer.pageLayout().pageSize().id(), QPageSize::A5);
+}
+
+// A range that holds none of the report's pages prints nothing and says so;
+// the dialog cannot offer one, but bigger paper chosen after the last page
+// leaves one.
+TEST(ReportPrint, ARangePastTheReportIsAnswered) {
+  const Configuration configuration = test::MakeFullConfiguration();
+  const ReportSource source{configuration, configuration.version, {2026, 12, 10, 9, 0, 0, 4}};
+  test::TempDir dir;
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(QString::fromStdString(dir.File("range.pdf")));
+  printer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+  const int pages = ReportPageCountOn(printer, source);
+  printer.setPrintRange(QPrinter::PageRange);
+  printer.setFromTo(pages + 1, pages + 1);
+  EXPECT_EQ(PagesToPrint(printer, pages), std::vector<int>{});
+  EXPECT_EQ(PrintReport(printer, source), PrintResult::NoPageInRange);
+  EXPECT_FALSE(std::filesystem::exists(dir.File("range.pdf")));
+  // Of a range that reaches past the end, the report's pages print.
+  QPageRanges past;
+  past.addRange(pages, pages + 3);
+  printer.setPageRanges(past);
+  EXPECT_EQ(PagesToPrint(printer, pages), std::vector<int>{pages});
+
+  QtDialogRunner dialogs{{}};
+  QPrinter& shared = dialogs.printer();
+  shared.setOutputFormat(QPrinter::PdfFormat);
+  shared.setOutputFileName(QString::fromStdString(dir.File("a3.pdf")));
+  shared.setPageSize(QPageSize(QPageSize::A4));
+  const int onA4 = ReportPageCountOn(shared, source);
+  QString box;
+  test::WhenModalShows<QPrintDialog>([&](QPrintDialog& dialog) {
+    dialog.findChild<QRadioButton*>(QStringLiteral("printRange"))->setChecked(true);
+    PageBox(dialog, "from")->setValue(onA4);
+    PageBox(dialog, "to")->setValue(onA4);
+    test::WhenModalShows<QMessageBox>([&](QMessageBox& message) {
+      box = message.text();
+      message.accept();
+    });
+    dialog.accept();
+    shared.setPageSize(QPageSize(QPageSize::A3));
+  });
+  dialogs.RunPrint(source);
+  const int onA3 = ReportPageCountOn(shared, source);
+  ASSERT_LT(onA3, onA4);
+  EXPECT_EQ(box, QStringLiteral("De gekozen pagina's liggen buiten het rapport, dat pagina 1 tot %1 telt. Er is niets "
+                                "afgedrukt.")
+                     .arg(onA3));
+  EXPECT_FALSE(std::filesystem::exists(dir.File("a3.pdf")));
+}
+
+// A PDF that cannot be written whole (the disk is full) leaves no file and no
+// half file, keeps the file it was to replace, and says that the print failed.
+TEST(ReportPrint, APdfThatCannotBeWrittenLeavesNothingAndSaysSo) {
+  const Configuration configuration = test::MakeFullConfiguration();
+  const ReportSource source{configuration, configuration.version, {2026, 12, 10, 9, 0, 0, 4}};
+  test::TempDir dir;
+  const std::string old = dir.File("old.pdf");
+  test::TempDir::Write(old, {'o', 'l', 'd'});
+
+  // Files may grow to 4 KiB only, as on a disk that is full.
+  struct FullDisk {
+    rlimit before{};
+    void (*signal)(int) = nullptr;
+    FullDisk() {
+      ::getrlimit(RLIMIT_FSIZE, &before);
+      signal = std::signal(SIGXFSZ, SIG_IGN);
+      rlimit small = before;
+      small.rlim_cur = 4096;
+      ::setrlimit(RLIMIT_FSIZE, &small);
+    }
+    ~FullDisk() {
+      ::setrlimit(RLIMIT_FSIZE, &before);
+      std::signal(SIGXFSZ, signal);
+    }
+  };
+
+  QtDialogRunner dialogs{{}};
+  QPrinter& printer = dialogs.printer();
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  for (const std::string& target : {dir.File("new.pdf"), old}) {
+    SCOPED_TRACE(target);
+    printer.setOutputFileName(QString::fromStdString(target));
+    QString box;
+    test::WhenModalShows<QPrintDialog>([&](QPrintDialog& dialog) {
+      test::WhenModalShows<QMessageBox>([&](QMessageBox& message) {
+        box = message.text();
+        message.accept();
+      });
+      dialog.accept();
+    });
+    {
+      const FullDisk full;
+      dialogs.RunPrint(source);
+    }
+    EXPECT_EQ(box, QStringLiteral("Het afdrukken is mislukt."));
+  }
+  EXPECT_EQ(test::TempDir::Read(old), (std::vector<std::uint8_t>{'o', 'l', 'd'}));
+  std::vector<std::string> left;
+  for (const auto& entry : std::filesystem::directory_iterator(dir.path())) left.push_back(entry.path().string());
+  EXPECT_EQ(left, std::vector<std::string>{old});
+
+  // With room on the disk the same print succeeds.
+  printer.setOutputFileName(QString::fromStdString(old));
+  EXPECT_EQ(PrintReport(printer, source), PrintResult::Printed);
+  EXPECT_GT(std::filesystem::file_size(old), 4096u);
+}
+
+// A line that runs on past the report's width is cut only by the paper's edge.
+TEST(ReportPrint, OnlyThePaperCutsALongLine) {
+  if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty()) GTEST_SKIP() << "no pdftoppm";
+  Configuration configuration;
+  configuration.version = {1, 2, 2};
+  // One note line that ends between the report's width (198 mm) and the
+  // paper's edge (210 mm).
+  std::string note;
+  QtMeasuringCanvas measure(true, 1200 / 254.0);
+  while (120 + measure.TextWidth(note + "m", FontRole::Body) < 2040) note += 'm';
+  ASSERT_GT(120 + measure.TextWidth(note, FontRole::Body), 2000);
+  configuration.fixedBlocks.notes.SetText(NotesBlock::kNotes, NotesBlock::kNotesWidth, note);
+
+  test::TempDir dir;
+  const QString pdf = QString::fromStdString(dir.File("note.pdf"));
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(pdf);
+  printer.setPageSize(QPageSize(QPageSize::A4));
+  printer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+  ASSERT_EQ(PrintReport(printer, {configuration, configuration.version, {2026, 12, 10, 9, 0, 0, 4}}),
+            PrintResult::Printed);
+  const QString png = QString::fromStdString(dir.File("page"));
+  Output(QStringLiteral("pdftoppm"), {"-png", "-r", "254", "-singlefile", pdf, png}); // 1 pixel = 0.1 mm
+  const QImage page(png + ".png");
+  ASSERT_EQ(page.width(), 2100);
+  int inked = 0;
+  for (int y = 0; y < page.height(); ++y)
+    for (int x = 1990; x < page.width(); ++x) inked += qGray(page.pixel(x, y)) < 128 ? 1 : 0;
+  EXPECT_GT(inked, 20);
 }
 
 // After a print of page 2 alone, the preview still shows the whole report.
