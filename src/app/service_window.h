@@ -20,6 +20,9 @@ public:
   // Back to supervision, when this window is the one served.
   void LeaveLinkMode();
   bool served() const { return engine_ != nullptr; }
+  // Whether the window would close now; one that would not keeps the
+  // program from ending.
+  virtual bool MayClose() const { return true; }
 
 private:
   friend class LinkEngine;

@@ -66,6 +66,7 @@ public:
   void OnClickGrid(int row);
   // OK, Escape or the close box: whether the window may close now.
   bool OnOK() const { return selectionEnabled_; }
+  bool MayClose() const override { return OnOK(); }
 
   bool selectionEnabled() const { return selectionEnabled_; }
   int pendingCard() const { return pending_; }

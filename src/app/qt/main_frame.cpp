@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QMenuBar>
+#include <QSessionManager>
 #include <QStyle>
 #include <QToolBar>
 
@@ -45,6 +46,14 @@ CMainFrame::CMainFrame(CPc_kx700App& app, QWidget* parent) : QMainWindow(parent)
   UpdateTitle();
   UpdateRecentFiles();
   RefreshCommandStates();
+  // A desktop session ending while the panel programs its relay cards would
+  // take the program with it: the logout is called off, as closing is.
+  connect(
+      qApp, &QGuiApplication::commitDataRequest, this,
+      [this](QSessionManager& session) {
+        if (!view_->ServiceWindowsMayClose() && session.allowsInteraction()) session.cancel();
+      },
+      Qt::DirectConnection);
 }
 
 CMainFrame::~CMainFrame() {
@@ -256,9 +265,10 @@ void CMainFrame::UpdateRecentFiles() {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
-  // The service windows go first, each through its own close path.
-  view_->CloseServiceWindows();
-  if (!app_.controller().CanClose()) {
+  // The service windows go first, each through its own close path; one that
+  // stays open (the relay card window while the panel programs its cards)
+  // keeps the program open, and nothing more is asked.
+  if (!view_->CloseServiceWindows() || !app_.controller().CanClose()) {
     event->ignore();
     return;
   }

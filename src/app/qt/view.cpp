@@ -63,10 +63,20 @@ bool CPc_kx700View::OpenServiceWindow(ServiceKind kind, const std::function<QWid
   return true;
 }
 
-void CPc_kx700View::CloseServiceWindows() {
+bool CPc_kx700View::CloseServiceWindows() {
+  bool closed = true;
   for (QWidget* window : {analogValues_.data(), cardProgramming_.data(), controlTest_.data()}) {
-    if (window) window->close();
+    if (window && !window->close()) closed = false;
   }
+  return closed;
+}
+
+bool CPc_kx700View::ServiceWindowsMayClose() const {
+  for (const QWidget* window : {analogValues_.data(), cardProgramming_.data(), controlTest_.data()}) {
+    const auto* service = dynamic_cast<const ServiceWindow*>(window);
+    if (service && !service->MayClose()) return false;
+  }
+  return true;
 }
 
 bool CPc_kx700View::OpenAnalogValues() {

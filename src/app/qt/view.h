@@ -29,8 +29,11 @@ public:
   // whose mode is refused is not shown. It deletes itself when closed.
   bool OpenServiceWindow(ServiceKind kind, const std::function<QWidget*(QWidget* parent)>& make);
   QWidget* serviceWindow(ServiceKind kind) const;
-  // Closes every open service window through its own close path.
-  void CloseServiceWindows();
+  // Closes every open service window through its own close path; false
+  // when one of them stays open.
+  bool CloseServiceWindows();
+  // Whether every open service window would close now.
+  bool ServiceWindowsMayClose() const;
 
   // ServiceWindowHost
   bool OpenAnalogValues() override;

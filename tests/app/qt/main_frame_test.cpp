@@ -9,8 +9,10 @@
 #include <QProgressBar>
 #include <QTest>
 #include <QToolBar>
+#include <QWindow>
 
 #include <cstdlib>
+#include <functional>
 #include <thread>
 
 #include "app/application.h"
@@ -21,6 +23,7 @@
 #include "link/serial_port.h"
 #include "panelsim/engine.h"
 #include "panelsim/pty_server.h"
+#include "service/qt/card_programming_window.h"
 #include "support/fake_dialog_runner.h"
 #include "support/fake_file_dialogs.h"
 #include "support/fake_message_host.h"
@@ -208,6 +211,62 @@ TEST(MainFrame, ClosingTheMainWindowClosesTheServiceWindowsFirst) {
   EXPECT_EQ(w.frame->view()->serviceWindow(Kind::AnalogValues), nullptr);
   EXPECT_EQ(w.app.engine().GetLinkMode(), kLinkSupervision);
   EXPECT_TRUE(w.frame->action(kCmdCommunication)->isEnabled());
+}
+
+// While the relay card window is locked (the panel programs its cards after
+// a send) nothing ends the program: not the close box, not "Afsluiten", not
+// the application quitting. The main window asks nothing then, not even
+// whether to save. Once the card window unlocks, closing goes on as usual.
+TEST(MainFrame, StaysOpenWhileTheCardWindowIsLocked) {
+  Window w;
+  w.frame = std::make_unique<CMainFrame>(w.app);
+  w.frame->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(w.frame.get()));
+  CPc_kx700View& view = *w.frame->view();
+  ASSERT_TRUE(view.OpenPeriphProgramming());
+  auto* cards = qobject_cast<Cprog_periph*>(view.serviceWindow(CPc_kx700View::ServiceKind::CardProgramming));
+  ASSERT_NE(cards, nullptr);
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(cards));
+  ASSERT_FALSE(cards->selectionEnabled()); // locked, as it opens after a send
+
+  const auto closeBox = [&] { w.frame->windowHandle()->close(); };
+  const std::pair<const char*, std::function<void()>> ways[] = {
+      {"close box", closeBox},
+      {"Afsluiten", [&] { w.frame->RunCommand(kCmdAppExit); }},
+      {"quit",
+       [] {
+         QEvent quit(QEvent::Quit);
+         QCoreApplication::sendEvent(QCoreApplication::instance(), &quit);
+       }},
+  };
+  const auto stillOpen = [&] {
+    EXPECT_TRUE(w.frame->isVisible());
+    ASSERT_EQ(view.serviceWindow(CPc_kx700View::ServiceKind::CardProgramming), cards);
+    EXPECT_TRUE(cards->isVisible());
+    EXPECT_EQ(w.app.engine().GetLinkMode(), kLinkCardProgramming);
+    EXPECT_FALSE(view.ServiceWindowsMayClose()); // what a session end asks
+  };
+  for (const auto& [way, close] : ways) {
+    SCOPED_TRACE(way);
+    close();
+    QCoreApplication::processEvents();
+    stillOpen();
+  }
+  // A modified document does not ask to be saved while the program cannot end.
+  w.app.controller().SetModified(true);
+  closeBox();
+  QCoreApplication::processEvents();
+  stillOpen();
+  EXPECT_TRUE(w.host.boxes().empty());
+
+  cards->EnableSelection(true); // as the engine's countdown does
+  EXPECT_TRUE(view.ServiceWindowsMayClose());
+  w.host.Answer(MessageAnswer::No); // do not save
+  EXPECT_TRUE(w.frame->close());
+  QCoreApplication::processEvents();
+  EXPECT_EQ(view.serviceWindow(CPc_kx700View::ServiceKind::CardProgramming), nullptr);
+  EXPECT_EQ(w.app.engine().GetLinkMode(), kLinkSupervision);
+  EXPECT_EQ(w.host.boxes().size(), 1u); // the save question, once
 }
 
 TEST(MainFrame, ConnectedToTheSimulatedPanel) {
