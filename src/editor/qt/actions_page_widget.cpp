@@ -67,7 +67,7 @@ Crel_info::Crel_info(ParameterEditor& editor, QWidget* parent)
 
   auto* position = new QLabel(this);
   position->setAlignment(Qt::AlignCenter);
-  position->setAccessibleName(tr("Positie"));
+  position->setAccessibleDescription(tr("Positie")); // read as the position it shows
   bindings_.Bind(kPosition, position);
 
   navigation_ = new NavigationBar(this, false);

@@ -44,8 +44,8 @@ Ccontrol::Ccontrol(ParameterEditor& editor, QWidget* parent)
   setObjectName(QStringLiteral("Ccontrol"));
 
   // Created in layout order, which is the tab order.
+  // The labels that show values are read as those values.
   auto* number = new QLabel(this);
-  number->setAccessibleName(tr("Nummer"));
   number->setFocusPolicy(Qt::NoFocus);
   QFont bold = number->font();
   bold.setBold(true);
@@ -58,7 +58,8 @@ Ccontrol::Ccontrol(ParameterEditor& editor, QWidget* parent)
   auto* type = new QComboBox(this);
   auto* typeText = new QLabel(this);
   typeText->setFont(bold);
-  typeText->setAccessibleName(tr("Soort"));
+  // Its caption names the type's combo box, whose place it takes.
+  typeText->setAccessibleDescription(tr("Soort"));
 
   bindings_.Bind(kNumber, number);
   bindings_.Bind(kName, name);
@@ -66,7 +67,7 @@ Ccontrol::Ccontrol(ParameterEditor& editor, QWidget* parent)
   bindings_.Bind(kTypeText, typeText);
 
   auto* head = new QGridLayout;
-  head->addWidget(new QLabel(tr("Nummer"), this), 0, 0);
+  head->addWidget(NewBuddyLabel(tr("Nummer"), number, this), 0, 0);
   head->addWidget(number, 0, 1);
   auto* nameLabel = new QLabel(tr("&Naam"), this);
   nameLabel->setBuddy(name);
@@ -129,7 +130,7 @@ Ccontrol::Ccontrol(ParameterEditor& editor, QWidget* parent)
   auto* relayText = new CLabel(this);
   relayText->SetTextColor(Rgb(0, 128, 192)).SetFontSize(14);
   relayText->setMinimumHeight(relayText->fontMetrics().height() + 10);
-  relayText->setAccessibleName(tr("Relaistekst"));
+  relayText->setAccessibleDescription(tr("Relaistekst")); // read as the text it shows
   bindings_.Bind(kRelayText, relayText);
   auto* note =
       new QLabel(tr("BASISRELAIS: Relais 1,2 en 3 zijn beveiligde sirenekringen. - Relais 8 is fail safe."), this);

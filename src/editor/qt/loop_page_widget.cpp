@@ -57,8 +57,7 @@ Czone::Czone(ParameterEditor& editor, QWidget* parent)
   setObjectName(QStringLiteral("Czone"));
 
   // Created in layout order, which is the tab order.
-  auto* number = new QLabel(this);
-  number->setAccessibleName(tr("Nummer"));
+  auto* number = new QLabel(this); // read as the number it shows
   QFont bold = number->font();
   bold.setBold(true);
   number->setFont(bold);
@@ -137,7 +136,7 @@ Czone::Czone(ParameterEditor& editor, QWidget* parent)
 
   // Left: the loop and its levels.
   auto* head = new QGridLayout;
-  head->addWidget(new QLabel(tr("Nummer"), this), 0, 0);
+  head->addWidget(NewBuddyLabel(tr("Nummer"), number, this), 0, 0);
   head->addWidget(number, 0, 1);
   head->addWidget(active, 0, 2);
   head->addWidget(NewBuddyLabel(tr("&Naam"), name, this), 1, 0);

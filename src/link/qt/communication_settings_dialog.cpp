@@ -43,8 +43,10 @@ Ccommunication_settings::Ccommunication_settings(int requestedPort, int requeste
     grid->addWidget(radios_[static_cast<std::size_t>(i)], row, column);
     grid->addWidget(DeviceLabel(QString::fromStdString(ResolveComPort(i + 1, settings_)), portBox), row, column + 1);
   }
-  grid->addWidget(new QLabel(tr("Andere"), portBox), 4, 0);
+  auto* otherLabel = new QLabel(tr("Andere"), portBox);
+  grid->addWidget(otherLabel, 4, 0);
   otherPort_ = new QLineEdit(portBox);
+  otherLabel->setBuddy(otherPort_);
   otherPort_->setObjectName(QStringLiteral("otherPort"));
   otherPort_->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,3}")), this));
   otherPort_->setMaximumWidth(60);
@@ -53,8 +55,10 @@ Ccommunication_settings::Ccommunication_settings(int requestedPort, int requeste
   grid->addWidget(otherDevice_, 4, 2, 1, 2);
 
   auto* baudRow = new QHBoxLayout;
-  baudRow->addWidget(new QLabel(tr("Baudrate"), this));
+  auto* baudLabel = new QLabel(tr("Baudrate"), this);
+  baudRow->addWidget(baudLabel);
   baud_ = new QComboBox(this);
+  baudLabel->setBuddy(baud_);
   baud_->setObjectName(QStringLiteral("baud"));
   for (int rate : kOfferedBaudRates) baud_->addItem(QString::number(rate), rate);
   baud_->setCurrentIndex(form_.baudIndex.value_or(-1));

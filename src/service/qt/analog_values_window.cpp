@@ -290,7 +290,7 @@ Can_values::Can_values(CPc_kx700App& app, QWidget* parent)
   loopText_->setMinimumWidth(loopText_->fontMetrics().horizontalAdvance(QLatin1Char('M')) * 18);
   loopText_->setFrameShape(QFrame::StyledPanel);
   loopText_->setFrameShadow(QFrame::Sunken);
-  loopText_->setAccessibleName(tr("Lustekst"));
+  loopText_->setAccessibleDescription(tr("Lustekst")); // read as the text it shows
   auto* bottom = new QHBoxLayout;
   bottom->addWidget(loopText_, 1);
   bottom->addSpacing(24);

@@ -156,11 +156,12 @@ CVersion::CVersion(const PeripherySession& session, const PeripheryVersions& ver
   kind_->setMinimumWidth(kindWidth + 4);
   panel_->SetFontSize(14);
   panel_->SetText(ToQString(PanelVersionLabel(session.panelMajor, session.panelMinor, session.panelBuild)));
-  panel_->setAccessibleName(panel_->text());
+  // The value labels are read as the values they show, their captions as
+  // what labels them.
   auto* minimumCaption = new QLabel(tr("Minimum versie"), this);
   auto* recommendedCaption = new QLabel(tr("Aanbevolen versie"), this);
-  minimum_->setAccessibleName(minimumCaption->text());
-  recommended_->setAccessibleName(recommendedCaption->text());
+  minimumCaption->setBuddy(minimum_);
+  recommendedCaption->setBuddy(recommended_);
 
   // Legend.
   legend_->SetRows(static_cast<int>(kVerdictLegend.size()));
