@@ -25,6 +25,13 @@ void PutText(Block& block, std::size_t offset, std::size_t width, const std::str
   block.SetText(offset, width + 1, text.substr(0, width));
 }
 
+// A repeater panel's location, address 1..8: its whole field with the NUL
+// after it, so an empty text clears it and a shorter one leaves nothing of
+// the text it replaces.
+void PutLocation(H& block, int address, const std::string& text) {
+  PutText(block, H::LocationOffset(static_cast<std::size_t>(address - 1)), H::kLocationWidth, text);
+}
+
 template <typename Block>
 void Clear(Block& block, std::size_t from, std::size_t to) {
   for (std::size_t i = from; i < to; ++i) block.SetByte(i, 0);
@@ -128,8 +135,7 @@ void StoreDossier(const DossierForm& form, FixedBlocks& blocks) {
   PutText(blocks.notes, NotesBlock::kNotes, NotesBlock::kNotesWidth, form.notes);
   for (const RepeaterLocation& location : form.locations) {
     if (location.address < 1 || location.address > static_cast<int>(H::kPanels) || location.text.empty()) continue;
-    PutText(blocks.repeater, H::LocationOffset(static_cast<std::size_t>(location.address - 1)), H::kLocationWidth,
-            location.text);
+    PutLocation(blocks.repeater, location.address, location.text);
   }
 }
 
@@ -228,10 +234,7 @@ void DossierPage::OnAddLocation() {
     preset = form_.locations[static_cast<std::size_t>(selected)];
   const auto edited = view_.EditLocation(preset);
   if (!edited || edited->address < 1 || edited->address > static_cast<int>(H::kPanels)) return;
-  if (!edited->text.empty()) {
-    PutText(editor_.document().fixedBlocks.repeater, H::LocationOffset(static_cast<std::size_t>(edited->address - 1)),
-            H::kLocationWidth, edited->text);
-  }
+  if (!edited->text.empty()) PutLocation(editor_.document().fixedBlocks.repeater, edited->address, edited->text);
   LoadFromDocument();
 }
 
@@ -239,8 +242,10 @@ void DossierPage::OnRemoveLocation() {
   const int selected = view_.Selection(kLocations);
   if (selected < 0 || selected >= static_cast<int>(form_.locations.size())) return;
   const int address = form_.locations[static_cast<std::size_t>(selected)].address;
+  // Cleared whole: a save that finds the page as stored leaves the blocks
+  // alone, and Cancel keeps what the removal wrote.
   if (address >= 1 && address <= static_cast<int>(H::kPanels))
-    editor_.document().fixedBlocks.repeater.SetByte(H::LocationOffset(static_cast<std::size_t>(address - 1)), 0);
+    PutLocation(editor_.document().fixedBlocks.repeater, address, {});
   form_.locations.erase(form_.locations.begin() + selected);
   ShowLocations();
 }

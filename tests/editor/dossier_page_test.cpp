@@ -404,6 +404,31 @@ TEST(DossierPage, RemoveLocationClearsItInTheBlockAtOnce) {
   EXPECT_EQ(b.Location(3), "");
 }
 
+// Nothing of the removed text stays behind its first byte, in the file or in
+// the image sent, however the sheet is closed.
+TEST(DossierPage, ARemovedLocationIsAllZeros) {
+  for (const bool ok : {true, false}) {
+    SCOPED_TRACE(ok ? "OK" : "Cancel");
+    DossierBench b;
+    b.blocks().repeater.SetText(H::LocationOffset(1), H::kLocationWidth, "Bureau 1e verdiep");
+    DossierPage& page = b.Open();
+    b.view.Select(kLocations, 2);
+    page.OnRemoveLocation();
+    EXPECT_EQ(b.view.ItemTexts(kLocations), (std::vector<std::string>{"1. Inkom", "3. Kelder"}));
+    if (ok) {
+      EXPECT_TRUE(b.editor->Ok());
+    } else {
+      b.editor->Cancel();
+    }
+    EXPECT_TRUE(b.editor->Finish());
+    const Bytes repeater = b.Of(BlockType::Repeater);
+    const auto at = static_cast<long>(H::LocationOffset(1));
+    EXPECT_EQ(Bytes(repeater.begin() + at, repeater.begin() + at + H::kLocationStride), Bytes(19, 0));
+    EXPECT_EQ(b.Location(1), "Inkom");
+    EXPECT_EQ(b.Location(3), "Kelder");
+  }
+}
+
 TEST(DossierLocation, AcceptRefusesAnAddressAboveEightAndANineteenCharacterText) {
   struct Case {
     std::string address;
