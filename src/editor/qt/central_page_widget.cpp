@@ -12,6 +12,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 #include "common/colour.h"
@@ -108,8 +109,13 @@ Csellist::Csellist(CentralPage& page, QWidget* parent)
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(list);
   connect(list, &QListWidget::itemDoubleClicked, this, [this] { picker_.OnDblclkList(); });
-  // Enter takes the selected control, as a double click does.
-  connect(list, &QListWidget::itemActivated, this, [this] { picker_.OnDblclkList(); });
+  // Enter takes the selected control, as a double click does. Not through
+  // itemActivated: a double click activates as well, and some desktops
+  // activate on a single click.
+  auto* enter = new QShortcut(list);
+  enter->setKeys({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});
+  enter->setContext(Qt::WidgetShortcut);
+  connect(enter, &QShortcut::activated, this, [this] { picker_.OnDblclkList(); });
   picker_.FillList();
 }
 

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QProxyStyle>
 #include <QTest>
 
 #include <cstdlib>
@@ -22,6 +23,7 @@
 namespace kx700 {
 namespace {
 
+using test::DoubleClick;
 using test::Screenshot;
 
 // General parameters with every field in use, and the controls they name.
@@ -126,6 +128,60 @@ TEST(DossierPageWidget, TheDossierGoesThroughTheWidgetsByteEqual) {
   Screenshot(*s.sheet, "dossier_page.png");
   ASSERT_TRUE(s.editor->Ok());
   EXPECT_EQ(s.document.fixedBlocks, before);
+}
+
+// A desktop whose item views activate an item on a single click.
+class SingleClickStyle final : public QProxyStyle {
+public:
+  int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                QStyleHintReturn* returned) const override {
+    if (hint == SH_ItemView_ActivateItemOnSingleClick) return 1;
+    return QProxyStyle::styleHint(hint, option, widget, returned);
+  }
+};
+
+// A double click or Enter takes one control; a single click takes none, and
+// only an eighth listed control refuses the next with fault 26, once.
+TEST(GeneralPageWidget, TheSilencePickerTakesOneControlPerDoubleClick) {
+  Sheet s;
+  auto& r = s.document.central;
+  for (int n = 7; n <= 13; ++n) s.document.controls.push_back(test::MakeControl(n, "Stilte " + std::to_string(n), 3));
+  for (int slot = 0; slot < 7; ++slot) r.SetByte(CentralRecord::kSilenceControls + slot, slot == 0 ? 3 : 5 + slot);
+  auto* page = s.Show<Ccentral>(EditorPageKind::General);
+  auto* silence = qobject_cast<QListWidget*>(page->control(central_ids::kSilence));
+  ASSERT_EQ(silence->count(), 7);
+
+  Csellist picker(page->page(), page);
+  SingleClickStyle style;
+  auto* list = qobject_cast<QListWidget*>(picker.list());
+  list->setStyle(&style);
+  picker.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&picker));
+  ASSERT_EQ(list->count(), 2);
+  const auto at = [list](int row) { return list->visualItemRect(list->item(row)).center(); };
+
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at(0));
+  EXPECT_EQ(silence->count(), 7);
+  EXPECT_EQ(list->count(), 2);
+
+  list->setFocus();
+  QTest::keyClick(list, Qt::Key_Return);
+  EXPECT_EQ(silence->count(), 8);
+  ASSERT_EQ(list->count(), 1);
+  EXPECT_TRUE(s.host.boxes().empty());
+
+  DoubleClick(list->viewport(), at(0));
+  ASSERT_EQ(s.host.boxes().size(), 1u);
+  EXPECT_EQ(s.host.boxes()[0].text, "Het maximum aantal stilte sturingen is bereikt.");
+  EXPECT_EQ(list->count(), 1);
+
+  silence->setCurrentRow(0);
+  page->page().OnRemoveSilenceControl();
+  ASSERT_EQ(silence->count(), 7);
+  DoubleClick(list->viewport(), at(0));
+  EXPECT_EQ(silence->count(), 8);
+  EXPECT_EQ(list->count(), 0);
+  EXPECT_EQ(s.host.boxes().size(), 1u);
 }
 
 // The address takes 50 characters as stored, each line break counting two;

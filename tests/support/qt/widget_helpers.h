@@ -2,6 +2,7 @@
 
 #include <QPoint>
 #include <QString>
+#include <QTest>
 #include <QWidget>
 
 #include <cstdlib>
@@ -33,6 +34,12 @@ inline GridCell CellAt(CMSFlexGrid* grid, int row, int col) {
 // Where to click a cell, in the grid's viewport.
 inline QPoint CellCentre(CMSFlexGrid* grid, int row, int col) {
   return grid->visualRect(grid->model()->index(row, col)).center();
+}
+
+// A left double click at `at` in `w`, through the window system as a desktop
+// delivers it: press, release, double click, release.
+inline void DoubleClick(QWidget* w, const QPoint& at) {
+  QTest::mouseDClick(w->window()->windowHandle(), Qt::LeftButton, {}, w->mapTo(w->window(), at));
 }
 
 } // namespace kx700::test
