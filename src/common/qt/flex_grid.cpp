@@ -301,7 +301,13 @@ void CMSFlexGrid::mousePressEvent(QMouseEvent* event) {
   if (base_pressed_) QTableWidget::mousePressEvent(event);
 }
 
-void CMSFlexGrid::mouseDoubleClickEvent(QMouseEvent* event) { mousePressEvent(event); }
+void CMSFlexGrid::mouseDoubleClickEvent(QMouseEvent* event) {
+  // The second press of a double click is no press of its own: no MouseDown,
+  // and its release makes no Click.
+  const QPoint at = event->position().toPoint();
+  SetMouseCell(rowAt(at.y()), columnAt(at.x()));
+  base_pressed_ = false;
+}
 
 void CMSFlexGrid::mouseMoveEvent(QMouseEvent* event) {
   const QPoint at = event->position().toPoint();
@@ -352,7 +358,7 @@ bool CMSFlexGrid::eventFilter(QObject* watched, QEvent* event) {
         emit MouseMove(ButtonCode(mouse->buttons()), ShiftCode(mouse->modifiers()), in_grid.x(), in_grid.y());
       else if (event->type() == QEvent::MouseButtonRelease)
         Released(mouse);
-      else
+      else if (event->type() == QEvent::MouseButtonPress)
         Pressed(mouse, in_grid);
       return true;
     }

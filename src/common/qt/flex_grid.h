@@ -96,7 +96,8 @@ signals:
   // 1 Shift, 2 Ctrl, 4 Alt; x, y: pixels from the grid's top left corner.
   void MouseDown(int button, int shift, int x, int y);
   void MouseMove(int button, int shift, int x, int y);
-  // A left button press and release.
+  // A left button press and release. The second press of a double click
+  // makes neither a MouseDown nor a Click.
   void Click();
   // The user moved the current cell with the mouse or the keyboard.
   void SelChange();

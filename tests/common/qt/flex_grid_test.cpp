@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "common/grid_layout.h"
+#include "support/qt/widget_helpers.h"
 
 namespace kx700 {
 namespace {
@@ -266,6 +267,25 @@ TEST(FlexGrid, MouseEventsReportTheCellUnderTheMouse) {
     EXPECT_EQ(t.grid.GetCol(), c.col);
     EXPECT_EQ(click.count(), c.clicks);
     EXPECT_EQ(sel.count(), c.sel_changes);
+  }
+
+  // A double click is one MouseDown and one Click: its second press is neither.
+  struct Double {
+    const char* name;
+    QWidget* target;
+    QPoint at;
+    int mouse_row, mouse_col;
+  };
+  for (const Double& d : {Double{"cell", t.grid.viewport(), t.CellCentre(6, 3), 6, 3},
+                          Double{"heading", band->viewport(), heading, 0, 2}}) {
+    SCOPED_TRACE(d.name);
+    down.clear();
+    click.clear();
+    test::DoubleClick(d.target, d.at);
+    EXPECT_EQ(down.count(), 1);
+    EXPECT_EQ(click.count(), 1);
+    EXPECT_EQ(t.grid.GetMouseRow(), d.mouse_row);
+    EXPECT_EQ(t.grid.GetMouseCol(), d.mouse_col);
   }
 
   QTest::mouseMove(t.grid.viewport(), t.CellCentre(7, 3));

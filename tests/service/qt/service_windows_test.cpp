@@ -11,6 +11,7 @@
 #include <QTest>
 #include <QTranslator>
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "common/qt/flex_grid.h"
@@ -120,6 +121,21 @@ TEST_F(AnalogWindowOnPanel, TheToolBarSwitchesModesAndTheirControls) {
   EXPECT_EQ(CellAt(loops, 2, 1).back, kAnalogObserved); // 0.4 V lies inside the new range
   EXPECT_EQ(CellAt(loops, 1, 1).back, kAnalogOutOfService);
   Screenshot(*window, "analog_values_observation.png");
+}
+
+// One command per double click, as per click: two would switch the loop
+// back at once.
+TEST_F(AnalogWindowOnPanel, ADoubleClickOnALoopSwitchesItOnce) {
+  RunFor(1'000);
+  window->toolBar()->Select(AnalogDisplayMode::Test);
+  panel.ClearRequests();
+  CMSFlexGrid* loops = window->loopGrid(0);
+  test::DoubleClick(loops->viewport(), CellCentre(loops, 1, 2));
+  ASSERT_EQ(Requests(kRequestSwitch), 1);
+  // The pointer over the loop asks for its text as well.
+  const auto sw = std::find_if(panel.requests().begin(), panel.requests().end(),
+                               [](const panelsim::Request& r) { return r.code == kRequestSwitch; });
+  EXPECT_EQ(sw->payload, (std::vector<std::uint8_t>{0, 1, 1, 1, 0}));
 }
 
 TEST_F(AnalogWindowOnPanel, HoverShowsTheLoopText) {
