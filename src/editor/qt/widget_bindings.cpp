@@ -64,19 +64,50 @@ QLabel* NewBuddyLabel(const QString& text, QWidget* buddy, QWidget* parent) {
   return label;
 }
 
+namespace {
+
+std::size_t StoredSize(const QString& shown) {
+  return ToStoredLines(FromQString(shown).value_or(std::string())).size();
+}
+
+// `now` cut to `maxStored` as a line edit cuts at its maximum length: of what
+// took the place of a part of `before`, the beginning that fits is kept.
+// `cursor` becomes the place right after it.
+QString CutToFit(const QString& before, const QString& now, std::size_t maxStored, int& cursor) {
+  const qsizetype shorter = std::min(before.size(), now.size());
+  qsizetype head = 0;
+  while (head < shorter && before[head] == now[head]) ++head;
+  qsizetype tail = 0;
+  while (tail < shorter - head && before[before.size() - 1 - tail] == now[now.size() - 1 - tail]) ++tail;
+  const QString kept = now.left(head);
+  const QString after = now.right(tail);
+  QString inserted = now.mid(head, now.size() - head - tail);
+  while (!inserted.isEmpty() && StoredSize(kept + inserted + after) > maxStored) inserted.chop(1);
+  cursor = static_cast<int>(head + inserted.size());
+  return kept + inserted + after;
+}
+
+} // namespace
+
 void MakeLinesField(QPlainTextEdit* edit, int maxStored) {
   edit->setTabChangesFocus(true);
-  // The last text within the rules, to go back to.
+  // The last text within the rules: what is cut back to.
   auto accepted = std::make_shared<QString>(edit->toPlainText());
   QObject::connect(edit, &QPlainTextEdit::textChanged, edit, [edit, maxStored, accepted] {
     const QString typed = edit->toPlainText();
     QString text = typed;
-    const bool fits = TakeCp1252(text, true) && ToStoredLines(FromQString(text).value_or(std::string())).size() <=
-                                                    static_cast<std::size_t>(maxStored);
-    const QString& shown = fits ? text : *accepted;
+    int cursor = edit->textCursor().position();
+    QString shown;
+    if (!TakeCp1252(text, true)) {
+      shown = *accepted;
+      cursor -= static_cast<int>(typed.size() - shown.size());
+    } else if (StoredSize(text) > static_cast<std::size_t>(maxStored)) {
+      shown = CutToFit(*accepted, text, static_cast<std::size_t>(maxStored), cursor);
+    } else {
+      shown = text;
+    }
     if (shown != typed) {
       const QSignalBlocker quiet(edit);
-      const int cursor = edit->textCursor().position() - static_cast<int>(typed.size() - shown.size());
       edit->setPlainText(shown);
       QTextCursor at = edit->textCursor();
       at.setPosition(std::clamp(cursor, 0, static_cast<int>(shown.size())));

@@ -37,7 +37,8 @@ QLabel* NewBuddyLabel(const QString& text, QWidget* buddy, QWidget* parent);
 
 // A multi-line edit for a text stored with CR LF between its lines: code page
 // 1252 only, at most `maxStored` characters with each line break counted as
-// the two it takes. Typing or pasting beyond that is refused.
+// the two it takes. What is typed, pasted or set beyond that is cut there, as
+// a line edit cuts at its maximum length.
 void MakeLinesField(QPlainTextEdit* edit, int maxStored);
 
 // The widgets of a page or a small dialog by control id, moved to and from

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLineEdit>
@@ -11,6 +13,7 @@
 #include <QTest>
 
 #include <cstdlib>
+#include <functional>
 #include <optional>
 
 #include "editor/qt/central_page_widget.h"
@@ -198,6 +201,62 @@ TEST(DossierPageWidget, MultiLineLimitAndDateRange) {
   EXPECT_EQ(address->toPlainText(), QString(24, QLatin1Char('a')) + "\n" + QString(24, QLatin1Char('b')));
   EXPECT_EQ(page->dateEdit()->minimumDate(), QDate(2000, 1, 1));
   EXPECT_EQ(page->dateEdit()->maximumDate(), QDate(2099, 12, 31));
+}
+
+// A text set through the accessibility interface, as a screen reader sets it,
+// or pasted, is cut at the field's limit like a typed one; a line break counts
+// two.
+TEST(DossierPageWidget, AnOverLongTextIsCutAtTheFieldsLimitHoweverItComes) {
+  using namespace dossier_ids;
+  const auto text = [](QWidget* w) {
+    if (auto* lines = qobject_cast<QPlainTextEdit*>(w)) return lines->toPlainText().toStdString();
+    return qobject_cast<QLineEdit*>(w)->text().toStdString();
+  };
+  const std::pair<const char*, std::function<void(QWidget*, const QString&)>> routes[] = {
+      {"value",
+       [](QWidget* w, const QString& t) { QAccessible::queryAccessibleInterface(w)->setText(QAccessible::Value, t); }},
+      {"editable text",
+       [](QWidget* w, const QString& t) {
+         QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+         a->editableTextInterface()->replaceText(0, a->textInterface()->characterCount(), t);
+       }},
+      {"paste",
+       [](QWidget* w, const QString& t) {
+         QApplication::clipboard()->setText(t);
+         if (auto* lines = qobject_cast<QPlainTextEdit*>(w)) {
+           lines->selectAll();
+           lines->paste();
+         } else {
+           qobject_cast<QLineEdit*>(w)->selectAll();
+           qobject_cast<QLineEdit*>(w)->paste();
+         }
+       }},
+  };
+  struct Case {
+    ControlId id;
+    QString given;
+    QString kept;
+  };
+  const QString a(24, QLatin1Char('a'));
+  const Case cases[] = {
+      {kAddress, a + "\n" + QString(30, QLatin1Char('b')), a + "\n" + QString(24, QLatin1Char('b'))},
+      {kNotes, QString(260, QLatin1Char('n')), QString(250, QLatin1Char('n'))},
+      {kCustomer, QString(30, QLatin1Char('k')), QString(25, QLatin1Char('k'))},
+  };
+  for (const auto& [route, set] : routes) {
+    for (const Case& c : cases) {
+      SCOPED_TRACE(std::string(route) + " " + std::to_string(c.id));
+      Sheet s;
+      auto* page = s.Show<Cdocu>(EditorPageKind::Dossier);
+      set(page->control(c.id), c.given);
+      EXPECT_EQ(text(page->control(c.id)), c.kept.toStdString());
+    }
+  }
+  // Put into a text, the part that fits goes in and the text stays whole.
+  Sheet s;
+  QWidget* address = s.Show<Cdocu>(EditorPageKind::Dossier)->control(kAddress);
+  QAccessible::queryAccessibleInterface(address)->editableTextInterface()->insertText(0, QString(40, QLatin1Char('x')));
+  EXPECT_EQ(text(address), std::string(26, 'x') + "Kerkstraat 12\n9000 Gent");
 }
 
 } // namespace
