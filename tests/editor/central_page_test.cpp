@@ -237,16 +237,33 @@ TEST(CentralPage, TheCombosOfferControlsWithUsableNames) {
 // Unset references take the last usable control of their type in the
 // document's order, each time the page is shown.
 TEST(CentralPage, UnsetReferencesTakeTheLastUsableControlOfTheirType) {
-  CentralBench b({test::MakeControl(3, "Algemeen A", 1), test::MakeControl(7, "Algemeen B", 1),
-                  test::MakeControl(8, " Verborgen", 1), test::MakeControl(6, "Waarschuwing A", 2),
-                  test::MakeControl(5, "Waarschuwing B", 2)});
+  const std::vector<ControlRecord> controls{
+      test::MakeControl(1, "Algemeen 1", 1),     test::MakeControl(3, "Algemeen A", 1),
+      test::MakeControl(7, "Algemeen B", 1),     test::MakeControl(8, " Verborgen", 1),
+      test::MakeControl(6, "Waarschuwing A", 2), test::MakeControl(5, "Waarschuwing B", 2)};
+  struct Case {
+    int general, alert;         // stored
+    int keptGeneral, keptAlert; // after the page is shown
+    std::optional<int> shownGeneral, shownAlert;
+  };
+  for (const Case& c : {Case{0, 0, 7, 5, 7, 5},
+                        // Control 1 is set: kept, shown where its kind fits.
+                        Case{1, 1, 1, 1, 1, std::nullopt}}) {
+    SCOPED_TRACE(std::to_string(c.general) + "/" + std::to_string(c.alert));
+    CentralBench b(controls);
+    b.document.central.SetByte(R::kGeneralControl, c.general);
+    b.document.central.SetByte(R::kAlertControl, c.alert);
+    b.Open();
+    EXPECT_EQ(b.At(R::kGeneralControl), c.keptGeneral);
+    EXPECT_EQ(b.At(R::kAlertControl), c.keptAlert);
+    EXPECT_EQ(b.view.SelectedData(kGeneralControl), c.shownGeneral);
+    EXPECT_EQ(b.view.SelectedData(kAlertControl), c.shownAlert);
+  }
+
+  CentralBench b(controls);
   b.document.central.SetByte(R::kGeneralControl, 0);
   b.document.central.SetByte(R::kAlertControl, 0);
   b.Open();
-  EXPECT_EQ(b.At(R::kGeneralControl), 7);
-  EXPECT_EQ(b.At(R::kAlertControl), 5);
-  EXPECT_EQ(b.view.SelectedData(kGeneralControl), 7);
-  EXPECT_EQ(b.view.SelectedData(kAlertControl), 5);
 
   b.view.Select(kAlertControl, 0); // "Geen"
   ASSERT_TRUE(b.Leave());

@@ -163,11 +163,13 @@ TEST(ControlPage, EveryRowOffersTheEventsOfTheTypeAtTheSheetsVersion) {
 }
 
 // A row whose stored event the version does not offer shows none but keeps
-// its module and relays in view; saving drops only the event.
+// its module and relays in view; saving drops only the event. A module the
+// list does not offer shows none either, and no relays.
 TEST(ControlPage, AnEventTheVersionDoesNotOfferIsDroppedOnSave) {
   ControlRecord control = test::MakeControl(1, "Evacuatie", 2);
   SetRow(control, 0, Bytes{14, 1, 0, 2, 0x01, 0x08, 0});
   SetRow(control, 1, Bytes{2, 0, 0, 1, 0, 0x01, 0});
+  SetRow(control, 2, Bytes{2, 3, 0, 2, 0x01, 0x08, 0});
   control.UpdateChecksum();
   struct Case {
     VersionTriple version;
@@ -185,6 +187,9 @@ TEST(ControlPage, AnEventTheVersionDoesNotOfferIsDroppedOnSave) {
     EXPECT_TRUE(b.view.Checked(Relay(0, 3)));
     EXPECT_TRUE(b.view.Checked(Relay(0, 4)));
     EXPECT_EQ(b.view.SelectedData(Event(1)), 2);
+    EXPECT_EQ(b.view.Selection(Module(2)), -1);
+    EXPECT_FALSE(b.view.Checked(Relay(2, 3)));
+    EXPECT_FALSE(b.view.Checked(Relay(2, 4)));
     ASSERT_TRUE(page.OnKillActive());
     EXPECT_EQ(RowBytes(b.Control(0), 0), c.saved);
     EXPECT_EQ(RowBytes(b.Control(0), 1), (Bytes{2, 0, 0, 1, 0, 0x01, 0}));

@@ -62,6 +62,8 @@ TEST(AnalogRow, LooksFollowModeStateAndFlags) {
       {"in alarm, alarm mode", alarm, Alarm, outside, false, LoopRowLook{kAnalogAlarm, kWhite, "3.1", "ALARM"}},
       {"observed inside the range", answered(30, 0), Observation, inside, false,
        LoopRowLook{kAnalogObserved, kWhite, "3.0", "RUST"}},
+      {"at the minimum, which is inside", answered(30, 0), Observation, ObservationRange{0, 3.0, 6.0}, false,
+       LoopRowLook{kAnalogObserved, kWhite, "3.0", "RUST"}},
       {"inside, but watching outside", answered(30, 0), Observation, outside, false,
        LoopRowLook{kWhite, Rgb(0, 160, 0), "3.0", "RUST"}},
       {"observed outside the range", answered(70, 5), Observation, outside, false,
