@@ -11,8 +11,9 @@ step() { printf '\n== %s\n' "$*"; }
 step "dependencies"
 ./scripts/install-deps.sh
 
-step "layering: Qt only under qt/ folders"
+step "layering: Qt only under qt/ folders, folders include downward only"
 ./scripts/check-qt-includes.sh
+./scripts/check-layers.sh
 
 step "build and test"
 cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKX700_WERROR=ON >/dev/null

@@ -50,7 +50,8 @@ constexpr double kStepMs = 5.0;
 // last), until it has seen `cycles` whole ones.
 class TimedWindow final : public Can_values {
 public:
-  TimedWindow(CPc_kx700App& app, QWidget* parent, QEventLoop& done) : Can_values(app, parent), app_(app), done_(done) {}
+  TimedWindow(CPc_kx700App& app, QWidget* parent, QEventLoop& done)
+      : Can_values(app.serviceContext(), parent), app_(app), done_(done) {}
   void RefreshCurrentLoop() override {
     Can_values::RefreshCurrentLoop();
     if (app_.document().serviceState().polledLoop != 0) return;

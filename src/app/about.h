@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/panel_session.h"
+#include "session/panel_session.h"
 
 namespace kx700 {
 

@@ -8,13 +8,8 @@
 #include "app/commands.h"
 #include "app/dialog_runner.h"
 #include "app/document_controller.h"
-#include "app/file_dialog_host.h"
 #include "app/frame_host.h"
-#include "app/link_engine.h"
-#include "app/panel_session.h"
-#include "app/service_window.h"
 #include "app/settings_store.h"
-#include "app/shell_opener.h"
 #include "app/startup_host.h"
 #include "common/clock.h"
 #include "common/message_host.h"
@@ -24,6 +19,12 @@
 #include "model/document.h"
 #include "model/version.h"
 #include "report/report.h"
+#include "session/file_dialog_host.h"
+#include "session/link_engine.h"
+#include "session/panel_session.h"
+#include "session/service_context.h"
+#include "session/service_window.h"
+#include "session/shell_opener.h"
 
 namespace kx700 {
 
@@ -138,6 +139,8 @@ public:
   CPanelLink& link() { return link_; }
   PortChannel& port() { return *port_; }
   MessageHost& messageHost() { return seams_.messages; }
+  // What a service window works with, for the shell that opens one.
+  ServiceContext serviceContext() { return {document_, link_, engine_, seams_.messages}; }
   SettingsStore& settings() { return seams_.settings; }
   Clock& clock() { return seams_.clock; }
   DialogRunner& dialogs() { return seams_.dialogs; }

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/file_dialog_host.h"
+#include "session/file_dialog_host.h"
 #include "app/settings_store.h"
 #include "common/message_host.h"
 #include "model/document.h"

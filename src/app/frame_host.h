@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/panel_session.h"
+#include "session/panel_session.h"
 
 namespace kx700 {
 

@@ -5,11 +5,11 @@
 #include <cstdlib>
 #include <utility>
 
-#include "app/link_engine.h"
 #include "common/string_format.h"
 #include "common/text_tables.h"
 #include "editor/exchange.h"
 #include "link/panel_link.h"
+#include "session/link_engine.h"
 
 namespace kx700 {
 

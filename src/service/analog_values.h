@@ -5,10 +5,10 @@
 #include <optional>
 #include <string>
 
-#include "app/service_window.h"
 #include "common/colour.h"
 #include "editor/page_view.h"
 #include "model/document.h"
+#include "session/service_window.h"
 
 // The analog values window's logic that needs no window: how a loop row
 // looks in each display mode, and the observation range.

@@ -1,8 +1,8 @@
 #include "service/card_programming.h"
 
-#include "app/link_engine.h"
 #include "common/text_tables.h"
 #include "link/panel_frame.h"
+#include "session/link_engine.h"
 
 namespace kx700 {
 

@@ -4,9 +4,9 @@
 #include <string>
 #include <utility>
 
-#include "app/service_window.h"
 #include "common/colour.h"
 #include "model/document.h"
+#include "session/service_window.h"
 
 // The relay card reprogramming window's logic: what a card's cell shows, when
 // the user may choose a card, and what a choice sends.

@@ -2,10 +2,10 @@
 
 #include <vector>
 
-#include "app/link_engine.h"
 #include "common/string_format.h"
 #include "common/text_tables.h"
 #include "link/panel_link.h"
+#include "session/link_engine.h"
 
 namespace kx700 {
 
@@ -87,7 +87,7 @@ private:
 
 } // namespace
 
-ControlTest::ControlTest(ControlTestView& view, const ControlTestPanel& panel) : view_(view), panel_(panel) {}
+ControlTest::ControlTest(ControlTestView& view, const ServiceContext& panel) : view_(view), panel_(panel) {}
 
 void ControlTest::OnInitDialog() {
   FillKindCombo();

@@ -5,11 +5,12 @@
 #include <string>
 #include <vector>
 
-#include "app/service_window.h"
 #include "common/colour.h"
 #include "common/message_host.h"
 #include "editor/page_view.h"
 #include "model/document.h"
+#include "session/service_context.h"
+#include "session/service_window.h"
 
 // The control test window's logic that needs no window: which controls it
 // offers, what an event row shows, and the rows switched on and off through
@@ -76,21 +77,14 @@ public:
   virtual void EndWaitCursor() = 0;
 };
 
-// What the window talks to: the controls of the document, the panel, the
-// link engine that keeps still while the window talks, and the boxes.
-struct ControlTestPanel {
-  CPc_kx700Doc& document;
-  CPanelLink& link;
-  LinkEngine& engine;
-  MessageHost& messages;
-};
-
-// The logic of the control test window. It keeps the chosen kind and control
+// The logic of the control test window. It talks to the controls of the
+// document, the panel, the link engine that keeps still while the window
+// talks, and the boxes: the whole of its context. It keeps the chosen kind and control
 // number, never a reference into the document's control list, and looks the
 // control up whenever it acts.
 class ControlTest : public ControlTestWindow {
 public:
-  ControlTest(ControlTestView& view, const ControlTestPanel& panel);
+  ControlTest(ControlTestView& view, const ServiceContext& panel);
 
   // The kinds, the caption, and the first control of the default kind.
   void OnInitDialog();
@@ -127,7 +121,7 @@ private:
   void SendRows(int onOff, bool ask, ColorRef doneColour);
 
   ControlTestView& view_;
-  ControlTestPanel panel_;
+  ServiceContext panel_;
   int kind_ = 1;
   std::optional<int> number_;
   std::vector<ChoiceItem> offered_; // the control combo's items

@@ -3,11 +3,11 @@
 #include <list>
 #include <string>
 
-#include "app/file_dialog_host.h"
-#include "app/shell_opener.h"
 #include "common/clock.h"
 #include "common/message_host.h"
 #include "model/document.h"
+#include "session/file_dialog_host.h"
+#include "session/shell_opener.h"
 
 namespace kx700 {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/file_dialog_host.h"
+#include "session/file_dialog_host.h"
 
 namespace kx700::test {
 

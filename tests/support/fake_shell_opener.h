@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "app/shell_opener.h"
+#include "session/shell_opener.h"
 
 namespace kx700::test {
 

@@ -3,7 +3,7 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "app/file_dialog_host.h"
+#include "session/file_dialog_host.h"
 
 namespace kx700 {
 

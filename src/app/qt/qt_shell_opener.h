@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/shell_opener.h"
+#include "session/shell_opener.h"
 
 namespace kx700 {
 

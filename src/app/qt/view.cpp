@@ -80,12 +80,13 @@ bool CPc_kx700View::ServiceWindowsMayClose() const {
 }
 
 bool CPc_kx700View::OpenAnalogValues() {
-  return OpenServiceWindow(ServiceKind::AnalogValues, [this](QWidget* parent) { return new Can_values(app_, parent); });
+  return OpenServiceWindow(ServiceKind::AnalogValues,
+                           [this](QWidget* parent) { return new Can_values(app_.serviceContext(), parent); });
 }
 
 bool CPc_kx700View::OpenTestControls() {
   return OpenServiceWindow(ServiceKind::ControlTest,
-                           [this](QWidget* parent) { return new Ctest_control(app_, parent); });
+                           [this](QWidget* parent) { return new Ctest_control(app_.serviceContext(), parent); });
 }
 
 void CPc_kx700View::DocumentChanged() {
@@ -95,7 +96,7 @@ void CPc_kx700View::DocumentChanged() {
 
 bool CPc_kx700View::OpenPeriphProgramming() {
   return OpenServiceWindow(ServiceKind::CardProgramming,
-                           [this](QWidget* parent) { return new Cprog_periph(app_, parent); });
+                           [this](QWidget* parent) { return new Cprog_periph(app_.serviceContext(), parent); });
 }
 
 } // namespace kx700

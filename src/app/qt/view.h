@@ -5,7 +5,7 @@
 
 #include <functional>
 
-#include "app/service_window.h"
+#include "session/service_window.h"
 
 namespace kx700 {
 

@@ -16,7 +16,6 @@
 #include <algorithm>
 #include <array>
 
-#include "app/application.h"
 #include "common/qt/colour_button.h"
 #include "common/qt/flex_grid.h"
 #include "common/qt/label.h"
@@ -154,10 +153,10 @@ Canval_info::Canval_info(QWidget* parent) : QDialog(parent) {
 
 // --- the window ----------------------------------------------------------------
 
-Can_values::Can_values(CPc_kx700App& app, QWidget* parent)
+Can_values::Can_values(const ServiceContext& context, QWidget* parent)
     : QDialog(parent),
       BoundView<AnalogValuesView>(this),
-      AnalogValues(*this, {app.document().serviceState(), app.link(), app.engine()}),
+      AnalogValues(*this, {context.document.serviceState(), context.link, context.engine}),
       legend_(new CMSFlexGrid(this)),
       loops1_(new CMSFlexGrid(this)),
       loops2_(new CMSFlexGrid(this)),

@@ -5,6 +5,7 @@
 
 #include "editor/qt/widget_bindings.h"
 #include "service/analog_values.h"
+#include "session/service_context.h"
 
 class QActionGroup;
 class QLabel;
@@ -14,7 +15,6 @@ class QRadioButton;
 
 namespace kx700 {
 
-class CPc_kx700App;
 class CClrButton;
 class CLabel;
 class CMSFlexGrid;
@@ -55,7 +55,7 @@ class Can_values : public QDialog, public BoundView<AnalogValuesView>, public An
   Q_OBJECT
 
 public:
-  Can_values(CPc_kx700App& app, QWidget* parent = nullptr);
+  Can_values(const ServiceContext& context, QWidget* parent = nullptr);
   ~Can_values() override;
 
   // AnalogValuesView

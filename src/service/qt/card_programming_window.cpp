@@ -9,7 +9,6 @@
 
 #include <algorithm>
 
-#include "app/application.h"
 #include "common/qt/flex_grid.h"
 #include "common/qt/qt_text.h"
 #include "common/text_tables.h"
@@ -21,9 +20,9 @@ constexpr int kCentred = 4;
 
 } // namespace
 
-Cprog_periph::Cprog_periph(CPc_kx700App& app, QWidget* parent)
+Cprog_periph::Cprog_periph(const ServiceContext& context, QWidget* parent)
     : QDialog(parent),
-      CardProgramming(*this, {app.document().serviceState(), app.link(), app.engine()}),
+      CardProgramming(*this, {context.document.serviceState(), context.link, context.engine}),
       grid_(new CMSFlexGrid(this)),
       hint_(new QLabel(tr("Herprogrammeer een relaiskaart \ndoor op het kaartnummer te klikken."), this)),
       ok_(new QPushButton(this)) {

@@ -3,13 +3,13 @@
 #include <QDialog>
 
 #include "service/card_programming.h"
+#include "session/service_context.h"
 
 class QLabel;
 class QPushButton;
 
 namespace kx700 {
 
-class CPc_kx700App;
 class CMSFlexGrid;
 
 // "Programmeren periferie": the result of programming each relay card, and a
@@ -19,7 +19,7 @@ class Cprog_periph final : public QDialog, private CardProgrammingView, public C
   Q_OBJECT
 
 public:
-  Cprog_periph(CPc_kx700App& app, QWidget* parent = nullptr);
+  Cprog_periph(const ServiceContext& context, QWidget* parent = nullptr);
   ~Cprog_periph() override;
 
   CMSFlexGrid* grid() const { return grid_; }

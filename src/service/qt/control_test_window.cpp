@@ -9,7 +9,6 @@
 
 #include <array>
 
-#include "app/application.h"
 #include "common/qt/colour_button.h"
 #include "common/qt/flex_grid.h"
 #include "common/qt/qt_text.h"
@@ -42,10 +41,10 @@ QStringList TableTexts(std::initializer_list<int> numbers) {
 
 } // namespace
 
-Ctest_control::Ctest_control(CPc_kx700App& app, QWidget* parent)
+Ctest_control::Ctest_control(const ServiceContext& context, QWidget* parent)
     : QDialog(parent),
       BoundView<ControlTestView>(this),
-      ControlTest(*this, {app.document(), app.link(), app.engine(), app.messageHost()}),
+      ControlTest(*this, context),
       kinds_(new QComboBox(this)),
       controls_(new QComboBox(this)),
       grid_(new CMSFlexGrid(this)),

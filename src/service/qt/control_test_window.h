@@ -9,7 +9,6 @@ class QComboBox;
 
 namespace kx700 {
 
-class CPc_kx700App;
 class CClrButton;
 class CMSFlexGrid;
 
@@ -21,7 +20,7 @@ class Ctest_control : public QDialog, public BoundView<ControlTestView>, public 
   Q_OBJECT
 
 public:
-  Ctest_control(CPc_kx700App& app, QWidget* parent = nullptr);
+  Ctest_control(const ServiceContext& context, QWidget* parent = nullptr);
   ~Ctest_control() override;
 
   // ControlTestView

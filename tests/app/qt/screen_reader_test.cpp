@@ -91,7 +91,7 @@ TEST(ScreenReader, ValueLabelsReadTheirValueAndCaptionsLabelThem) {
   test::AppBench bench;
   panelsim::FillText(bench.panel.state().texts[5], "Zolder oost");
   bench.RunFor(100);
-  Can_values analog(*bench.app);
+  Can_values analog(bench.app->serviceContext());
   ASSERT_TRUE(analog.EnterLinkMode(bench.app->engine()));
   bench.RunFor(1'000);
 

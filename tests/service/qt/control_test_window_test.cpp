@@ -56,7 +56,7 @@ struct ControlWindowOnPanel : testing::Test, test::AppBench {
     ASSERT_TRUE(app->session().connected());
   }
   std::unique_ptr<Ctest_control> Open() {
-    auto window = std::make_unique<Ctest_control>(*app);
+    auto window = std::make_unique<Ctest_control>(app->serviceContext());
     EXPECT_TRUE(window->EnterLinkMode(app->engine()));
     window->show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
@@ -165,8 +165,8 @@ TEST_F(ControlWindowOnPanel, EveryWayOfClosingResetsThePanelOnce) {
 TEST_F(ControlWindowOnPanel, TheMainWindowClosingClosesItThroughTheSamePath) {
   CPc_kx700View view(*app);
   using Kind = CPc_kx700View::ServiceKind;
-  ASSERT_TRUE(
-      view.OpenServiceWindow(Kind::ControlTest, [this](QWidget* parent) { return new Ctest_control(*app, parent); }));
+  ASSERT_TRUE(view.OpenServiceWindow(
+      Kind::ControlTest, [this](QWidget* parent) { return new Ctest_control(app->serviceContext(), parent); }));
   QPointer<QWidget> window = view.serviceWindow(Kind::ControlTest);
   ASSERT_NE(qobject_cast<Ctest_control*>(window.data()), nullptr);
   panel.ClearRequests();

@@ -36,7 +36,7 @@ struct AnalogWindowOnPanel : testing::Test, test::AppBench {
   void SetUp() override {
     RunFor(100);
     ASSERT_TRUE(app->session().connected());
-    window = std::make_unique<Can_values>(*app);
+    window = std::make_unique<Can_values>(app->serviceContext());
     ASSERT_TRUE(window->EnterLinkMode(app->engine()));
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
@@ -188,8 +188,8 @@ TEST(ServiceWindowsInEveryLanguage, NoTextIsClipped) {
     }
     test::AppBench bench; // starts in the language of its settings: Dutch
     test::ScopedTextLanguage tables(language.tables);
-    Can_values analog(*bench.app);
-    Cprog_periph cards(*bench.app);
+    Can_values analog(bench.app->serviceContext());
+    Cprog_periph cards(bench.app->serviceContext());
     analog.toolBar()->Select(AnalogDisplayMode::Observation);
     for (QWidget* window : {static_cast<QWidget*>(&analog), static_cast<QWidget*>(&cards)}) {
       window->show();
@@ -222,7 +222,7 @@ TEST(ServiceWindowsInEveryLanguage, NoTextIsClipped) {
 struct CardWindowOnPanel : testing::Test, test::AppBench {
   void SetUp() override {
     panel.SetCardProgramming({.steps = 2, .durationUs = 100'000});
-    window = std::make_unique<Cprog_periph>(*app);
+    window = std::make_unique<Cprog_periph>(app->serviceContext());
     ASSERT_TRUE(window->EnterLinkMode(app->engine()));
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));

@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-#include "app/service_window.h"
+#include "session/service_window.h"
 
 namespace kx700::test {
 

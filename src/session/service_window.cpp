@@ -1,6 +1,6 @@
-#include "app/service_window.h"
+#include "session/service_window.h"
 
-#include "app/link_engine.h"
+#include "session/link_engine.h"
 
 namespace kx700 {
 

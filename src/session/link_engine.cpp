@@ -1,4 +1,4 @@
-#include "app/link_engine.h"
+#include "session/link_engine.h"
 
 #include <algorithm>
 

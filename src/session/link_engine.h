@@ -3,12 +3,12 @@
 #include <cstdint>
 #include <functional>
 
-#include "app/panel_session.h"
-#include "app/service_window.h"
 #include "common/clock.h"
 #include "link/byte_channel.h"
 #include "link/panel_link.h"
 #include "model/document.h"
+#include "session/panel_session.h"
+#include "session/service_window.h"
 
 namespace kx700 {
 
