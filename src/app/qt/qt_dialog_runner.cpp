@@ -7,6 +7,7 @@
 #include "service/qt/panel_settings_dialogs.h"
 #include "service/qt/periphery_dialogs.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QMessageBox>
 #include <QPageSetupDialog>
@@ -115,7 +116,20 @@ void QtDialogRunner::RunPrintPreview(const ReportSource& report) {
   QPrintPreviewDialog dialog(&p, parent_);
   QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                    [&report](QPrinter* p) { DrawReportOn(*p, report); });
+  // The preview's print button closes the preview and prints as the menu
+  // does: the same dialog, page range and answers to a print that fails.
+  bool print = false;
+  const QString printText = QCoreApplication::translate("QPrintPreviewDialog", "Print");
+  for (QAction* action : dialog.findChildren<QAction*>()) {
+    if (action->text() != printText) continue;
+    QObject::disconnect(action, nullptr, &dialog, nullptr);
+    QObject::connect(action, &QAction::triggered, &dialog, [&dialog, &print] {
+      print = true;
+      dialog.accept();
+    });
+  }
   dialog.exec();
+  if (print) RunPrint(report);
 }
 
 void QtDialogRunner::RunPrintSetup() {

@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QImage>
 #include <QMessageBox>
 #include <QPageRanges>
 #include <QPainter>
+#include <QPointer>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
@@ -375,6 +377,56 @@ TEST(ReportPrint, ThePreviewShowsEveryPageAfterARangeWasPrinted) {
       ReportPageCount(DrawReport(configuration, configuration.version, context, measure).height, pageHeight);
   ASSERT_GE(pages, 2);
   EXPECT_EQ(shown, pages);
+}
+
+// The preview's own print button runs the program's print: the preview
+// closes, the dialog starts at all pages and stops at the last one, and a
+// print that fails is answered and leaves no file.
+TEST(ReportPrint, ThePreviewsPrintButtonPrintsAsTheMenuDoes) {
+  const Configuration configuration = test::MakeFullConfiguration();
+  const ReportSource source{configuration, configuration.version, {2026, 12, 10, 9, 0, 0, 4}};
+  test::TempDir dir;
+  QtDialogRunner dialogs{{}};
+  QPrinter& printer = dialogs.printer();
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(QString::fromStdString(dir.File("preview.pdf")));
+  printer.setPageSize(QPageSize(QPageSize::A4));
+  const int pages = ReportPageCountOn(printer, source);
+  ASSERT_GE(pages, 2);
+
+  bool previewClosed = false;
+  int last = 0;
+  bool all = false;
+  QString box;
+  test::WhenModalShows<QPrintPreviewDialog>([&](QPrintPreviewDialog& preview) {
+    QAction* print = nullptr;
+    for (QAction* action : preview.findChildren<QAction*>())
+      if (action->text() == QCoreApplication::translate("QPrintPreviewDialog", "Print")) print = action;
+    ASSERT_NE(print, nullptr);
+    QPointer<QPrintPreviewDialog> watched(&preview);
+    test::WhenModalShows<QPrintDialog>([&, watched](QPrintDialog& dialog) {
+      previewClosed = !watched || !watched->isVisible();
+      all = dialog.findChild<QRadioButton*>(QStringLiteral("printAll"))->isChecked();
+      last = PageBox(dialog, "to")->maximum();
+      dialog.findChild<QRadioButton*>(QStringLiteral("printRange"))->setChecked(true);
+      PageBox(dialog, "from")->setValue(pages);
+      PageBox(dialog, "to")->setValue(pages);
+      test::WhenModalShows<QMessageBox>([&](QMessageBox& message) {
+        box = message.text();
+        message.accept();
+      });
+      dialog.accept();
+      // Bigger paper leaves the chosen page past the report.
+      printer.setPageSize(QPageSize(QPageSize::A3));
+    });
+    print->trigger();
+  });
+  dialogs.RunPrintPreview(source);
+  EXPECT_TRUE(previewClosed);
+  EXPECT_TRUE(all);
+  EXPECT_EQ(last, pages);
+  EXPECT_TRUE(box.startsWith(QStringLiteral("De gekozen pagina's liggen buiten het rapport"))) << box.toStdString();
+  EXPECT_FALSE(std::filesystem::exists(dir.File("preview.pdf")));
 }
 
 } // namespace
