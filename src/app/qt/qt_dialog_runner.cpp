@@ -29,6 +29,14 @@ void StartAtAllPages(QPrinter& printer) {
   printer.setPageRanges(QPageRanges());
 }
 
+// The caption Qt gives the preview's print button, in the language of Qt's
+// own catalogue. Qt translates it, not the program.
+QString QtPreviewPrintText() {
+  static constexpr char kContext[] = "QPrintPreviewDialog";
+  static constexpr char kText[] = "Print";
+  return QCoreApplication::translate(kContext, kText);
+}
+
 } // namespace
 
 std::optional<CommunicationChoice> QtDialogRunner::RunCommunicationSettings(int requestedPort, int requestedBaud) {
@@ -119,9 +127,8 @@ void QtDialogRunner::RunPrintPreview(const ReportSource& report) {
   // The preview's print button closes the preview and prints as the menu
   // does: the same dialog, page range and answers to a print that fails.
   bool print = false;
-  const QString printText = QCoreApplication::translate("QPrintPreviewDialog", "Print");
   for (QAction* action : dialog.findChildren<QAction*>()) {
-    if (action->text() != printText) continue;
+    if (action->text() != QtPreviewPrintText()) continue;
     QObject::disconnect(action, nullptr, &dialog, nullptr);
     QObject::connect(action, &QAction::triggered, &dialog, [&dialog, &print] {
       print = true;
