@@ -6,6 +6,7 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStandardPaths>
@@ -108,6 +109,36 @@ TEST(QtStartup, ButtonsAndFileDialogsSpeakTheProgramsLanguage) {
 
   p.startup.LoadSystemTranslation("xx"); // none: the French stay
   EXPECT_EQ(QDialogButtonBox(QDialogButtonBox::Cancel).button(QDialogButtonBox::Cancel)->text(), "Annuler");
+}
+
+// Save As asks before it replaces a file, and about the file it writes: a
+// name typed without a suffix is asked about with .qnd3, and No keeps the
+// dialog open.
+TEST(QtStartup, SaveAsAsksAboutTheFileItWrites) {
+  test::TempDir dir;
+  const std::string existing = dir.File("plan.qnd3");
+  test::TempDir::Write(existing, {'o', 'l', 'd'});
+  QtFileDialogHost files;
+  QStringList asked;
+  test::WhenModalShows<QFileDialog>([&](QFileDialog& dialog) {
+    auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    EXPECT_EQ(name->text(), "nieuw.qnd3"); // the suggested file
+    name->setText(QStringLiteral("plan"));
+    QPushButton* save = dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Save);
+    test::WhenModalShows<QMessageBox>([&](QMessageBox& no) {
+      asked << no.text();
+      no.button(QMessageBox::No)->click();
+      test::WhenModalShows<QMessageBox>([&](QMessageBox& yes) {
+        asked << yes.text();
+        yes.button(QMessageBox::Yes)->click();
+      });
+      save->click();
+    });
+    save->click();
+  });
+  EXPECT_EQ(files.SaveConfigurationFile(dir.File("nieuw.qnd3")), existing);
+  ASSERT_EQ(asked.size(), 2);
+  EXPECT_TRUE(asked[0].contains("plan.qnd3")) << asked[0].toStdString();
 }
 
 TEST(QtStartup, OpensTheFileNamedOnTheCommandLine) {
