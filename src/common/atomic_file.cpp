@@ -23,8 +23,15 @@ bool WriteAll(int fd, std::span<const std::uint8_t> bytes) {
 
 } // namespace
 
-bool ReplaceFileBy(const std::filesystem::path& target, const std::function<bool(const std::string& path)>& write) {
+bool ReplaceFileBy(const std::filesystem::path& chosen, const std::function<bool(const std::string& path)>& write) {
   namespace fs = std::filesystem;
+  // Writing through a symbolic link replaces the file it points to, not the link.
+  fs::path target = chosen;
+  std::error_code error;
+  if (fs::is_symlink(target, error)) {
+    const fs::path resolved = fs::weakly_canonical(target, error);
+    if (!error) target = resolved;
+  }
   struct stat existing {};
   const bool exists = ::stat(target.c_str(), &existing) == 0;
   // Renaming needs only the folder's permission: a file the user may not

@@ -7,7 +7,8 @@
 
 // Every file the program writes is written whole or not at all: into a new
 // file beside the target, then renamed over it. A failure at any point leaves
-// the old file as it was and no half-written file behind.
+// the old file as it was and no half-written file behind. Through a symbolic
+// link the file it points to is replaced; the link stays.
 namespace kx700 {
 
 bool ReplaceFile(const std::filesystem::path& target, std::span<const std::uint8_t> bytes);

@@ -7,7 +7,6 @@
 #include <array>
 #include <cerrno>
 #include <cstring>
-#include <filesystem>
 
 #include "common/atomic_file.h"
 #include "common/error_mess.h"
@@ -274,14 +273,7 @@ std::optional<Configuration> OpenConfigurationFile(const std::string& path, cons
 bool SaveConfigurationFile(const std::string& path, const Configuration& configuration, const VersionTriple& effective,
                            MessageHost& host) {
   if (!CheckSavable(configuration, effective, host)) return false;
-  std::filesystem::path target(path);
-  // Saving through a symbolic link replaces the file it points to, not the link.
-  std::error_code error;
-  if (std::filesystem::is_symlink(target, error)) {
-    const auto resolved = std::filesystem::weakly_canonical(target, error);
-    if (!error) target = resolved;
-  }
-  if (!ReplaceFile(target, WriteConfigurationFile(configuration, effective))) {
+  if (!ReplaceFile(path, WriteConfigurationFile(configuration, effective))) {
     ShowFault(host, kFaultCannotOpen);
     return false;
   }

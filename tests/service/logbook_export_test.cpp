@@ -82,5 +82,26 @@ TEST(LogbookExport, TheTextWrittenIsOpened) {
   EXPECT_NE(s.str().find("ALARM"), std::string::npos);
 }
 
+// An export chosen through a symbolic link is written into the file the link
+// points to; the link stays a link.
+TEST(LogbookExport, ThroughALinkTheLinkedFileIsWritten) {
+  test::TempDir dir;
+  std::filesystem::create_directory(dir.path() / "shared");
+  for (const bool text : {true, false}) {
+    SCOPED_TRACE(text ? "text" : "workbook");
+    const std::string name = text ? "logboek.txt" : "logboek.xlsx";
+    const auto target = dir.path() / "shared" / name;
+    const auto link = dir.path() / name;
+    test::TempDir::Write(target.string(), {'o', 'l', 'd'});
+    std::filesystem::create_symlink(target, link);
+    Exports e;
+    e.files.script.push_back(link.string());
+    if (!text) e.host.Answer(MessageAnswer::Yes);
+    EXPECT_TRUE(text ? ExportLogbookText(e.Session(), {}) : ExportLogbookWorkbook(e.Session(), {}));
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_GT(std::filesystem::file_size(target), 3u);
+  }
+}
+
 } // namespace
 } // namespace kx700

@@ -321,6 +321,25 @@ TEST(ReportPrint, APdfThatCannotBeWrittenLeavesNothingAndSaysSo) {
   EXPECT_GT(std::filesystem::file_size(old), 4096u);
 }
 
+// A PDF printed through a symbolic link goes into the file the link points
+// to; the link stays a link.
+TEST(ReportPrint, APdfThroughALinkGoesIntoTheLinkedFile) {
+  const Configuration configuration = test::MakeFullConfiguration();
+  test::TempDir dir;
+  std::filesystem::create_directory(dir.path() / "shared");
+  const auto target = dir.path() / "shared" / "report.pdf";
+  const auto link = dir.path() / "report.pdf";
+  test::TempDir::Write(target.string(), {'o', 'l', 'd'});
+  std::filesystem::create_symlink(target, link);
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(QString::fromStdString(link.string()));
+  ASSERT_EQ(PrintReport(printer, {configuration, configuration.version, {2026, 12, 10, 9, 0, 0, 4}}),
+            PrintResult::Printed);
+  EXPECT_TRUE(std::filesystem::is_symlink(link));
+  EXPECT_GT(std::filesystem::file_size(target), 4096u);
+}
+
 // A line that runs on past the report's width is cut only by the paper's edge.
 TEST(ReportPrint, OnlyThePaperCutsALongLine) {
   if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty()) GTEST_SKIP() << "no pdftoppm";
