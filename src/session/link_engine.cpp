@@ -87,6 +87,9 @@ void LinkEngine::SuperviseConnection() {
   RxRing& ring = port_.Ring();
   if (now >= nextSupervisionMs_) {
     if (!port_.IsOpen()) port_.OpenQuietly(activePort_, activeBaud_);
+    // An answer that came while the engine was held up (a modal dialog, a
+    // transaction) is the panel's answer all the same.
+    if (!replySeen_) TakeIdentification();
     if (!replySeen_) {
       PanelLost(); // no answer since the last request
     }
@@ -102,9 +105,13 @@ void LinkEngine::SuperviseConnection() {
     return;
   }
 
+  TakeIdentification();
+}
+
+void LinkEngine::TakeIdentification() {
   PanelIdentification answer = session_.identification;
   if (!link_.ParseIdentification(answer)) return;
-  ring.Flush();
+  port_.Ring().Flush();
   PanelIdentified(answer);
 }
 

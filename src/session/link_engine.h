@@ -135,6 +135,8 @@ private:
   bool AnalogAnswerWaiting() const;
   // The panel is gone: its text, and the technician mode with it.
   void PanelLost();
+  // Takes one identification answer from the ring, when one is there.
+  void TakeIdentification();
   void Wake() {
     if (wake_) wake_();
   }

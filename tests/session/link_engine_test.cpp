@@ -90,6 +90,23 @@ TEST(LinkEngine, StrayBytesDelayTheRequestByTwoSeconds) {
   EXPECT_TRUE(e.app->session().connected());
 }
 
+// The engine is held up (a modal dialog, a transaction) between a request
+// and its answer, past the next request's time: the answer waiting in the
+// ring is the panel's, so the panel stays connected and is asked again.
+TEST(LinkEngine, AnAnswerThatCameWhileTheEngineWasHeldUpCounts) {
+  Engine e;
+  e.RunFor(100);
+  e.RunFor(4'905); // the request at 5 s goes out
+  ASSERT_EQ(e.Requests(kRequestIdentify), 2);
+  const std::size_t shown = e.frame.texts.size();
+  e.channel->Advance(6'000); // its answer comes; no step runs
+  ASSERT_GT(e.channel->Ring().Count(), 0u);
+  e.app->OnIdle();
+  EXPECT_TRUE(e.app->session().connected());
+  EXPECT_EQ(e.frame.texts.size(), shown); // no empty panel text in between
+  EXPECT_EQ(e.Requests(kRequestIdentify), 3);
+}
+
 TEST(LinkEngine, APanelThatStopsAnsweringIsGoneAtTheNextRequest) {
   Engine e;
   e.panel.state().technicianMode = true;
