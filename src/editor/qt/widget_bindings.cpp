@@ -13,7 +13,6 @@
 #include <QTextCursor>
 
 #include <algorithm>
-#include <memory>
 
 #include "common/cp1252.h"
 #include "common/qt/qt_text.h"
@@ -22,20 +21,37 @@ namespace kx700 {
 
 namespace {
 
-// Takes what the records can carry: code page 1252 without control
-// characters (line breaks where `lines`), 'î' typed as 'i'.
-bool TakeCp1252(QString& text, bool lines) {
-  text.replace(QChar(0x00EE), QLatin1Char('i'));
-  for (const uint cp : text.toUcs4()) {
-    if (!UnicodeToCp1252(cp) || (cp < 0x20 && !(lines && cp == '\n'))) return false;
+// What the records can carry of `text`: code page 1252 without control
+// characters (line breaks kept where `lines`), 'î' as 'i'; the rest is left
+// out. `pos`, a place in `text`, moves back by what is left out before it.
+QString Cp1252Only(const QString& text, bool lines, int* pos = nullptr) {
+  QString kept;
+  kept.reserve(text.size());
+  int at = pos ? *pos : 0;
+  for (qsizetype i = 0; i < text.size();) {
+    const bool pair = text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate();
+    const qsizetype width = pair ? 2 : 1;
+    const char32_t cp = pair ? QChar::surrogateToUcs4(text[i], text[i + 1]) : text[i].unicode();
+    if (cp == 0x00EE)
+      kept += QLatin1Char('i');
+    else if (UnicodeToCp1252(cp) && (cp >= 0x20 || (lines && cp == '\n')))
+      kept += text.mid(i, width);
+    else if (pos && i < *pos)
+      at -= static_cast<int>(width);
+    i += width;
   }
-  return true;
+  if (pos) *pos = at;
+  return kept;
 }
+
+// The text a multi-line field last took: what a change is measured against.
+constexpr char kTakenText[] = "takenText";
 
 } // namespace
 
-QValidator::State Cp1252Validator::validate(QString& input, int&) const {
-  return TakeCp1252(input, false) ? Acceptable : Invalid;
+QValidator::State Cp1252Validator::validate(QString& input, int& pos) const {
+  input = Cp1252Only(input, false, &pos);
+  return Acceptable;
 }
 
 void MakeTextField(QLineEdit* edit, int maxChars) {
@@ -70,50 +86,49 @@ std::size_t StoredSize(const QString& shown) {
   return ToStoredLines(FromQString(shown).value_or(std::string())).size();
 }
 
-// `now` cut to `maxStored` as a line edit cuts at its maximum length: of what
-// took the place of a part of `before`, the beginning that fits is kept.
-// `cursor` becomes the place right after it.
-QString CutToFit(const QString& before, const QString& now, std::size_t maxStored, int& cursor) {
-  const qsizetype shorter = std::min(before.size(), now.size());
+// How `now` came from `before`: it keeps `head` characters of its start and
+// `tail` of its end; what lies between took the place of a part of `before`.
+struct Change {
   qsizetype head = 0;
-  while (head < shorter && before[head] == now[head]) ++head;
   qsizetype tail = 0;
-  while (tail < shorter - head && before[before.size() - 1 - tail] == now[now.size() - 1 - tail]) ++tail;
-  const QString kept = now.left(head);
-  const QString after = now.right(tail);
-  QString inserted = now.mid(head, now.size() - head - tail);
-  while (!inserted.isEmpty() && StoredSize(kept + inserted + after) > maxStored) inserted.chop(1);
-  cursor = static_cast<int>(head + inserted.size());
-  return kept + inserted + after;
+};
+
+Change ChangeBetween(const QString& before, const QString& now) {
+  const qsizetype shorter = std::min(before.size(), now.size());
+  Change change;
+  while (change.head < shorter && before[change.head] == now[change.head]) ++change.head;
+  while (change.tail < shorter - change.head &&
+         before[before.size() - 1 - change.tail] == now[now.size() - 1 - change.tail])
+    ++change.tail;
+  return change;
 }
 
 } // namespace
 
 void MakeLinesField(QPlainTextEdit* edit, int maxStored) {
   edit->setTabChangesFocus(true);
-  // The last text within the rules: what is cut back to.
-  auto accepted = std::make_shared<QString>(edit->toPlainText());
-  QObject::connect(edit, &QPlainTextEdit::textChanged, edit, [edit, maxStored, accepted] {
-    const QString typed = edit->toPlainText();
-    QString text = typed;
-    int cursor = edit->textCursor().position();
-    QString shown;
-    if (!TakeCp1252(text, true)) {
-      shown = *accepted;
-      cursor -= static_cast<int>(typed.size() - shown.size());
-    } else if (StoredSize(text) > static_cast<std::size_t>(maxStored)) {
-      shown = CutToFit(*accepted, text, static_cast<std::size_t>(maxStored), cursor);
-    } else {
-      shown = text;
-    }
-    if (shown != typed) {
+  edit->setProperty(kTakenText, edit->toPlainText());
+  QObject::connect(edit, &QPlainTextEdit::textChanged, edit, [edit, maxStored] {
+    // Only what was put in is checked, as a line edit checks what is typed or
+    // pasted: the field keeps what of it the records can carry, as much as it
+    // has room for. The rest of the text stays as it was.
+    const QString now = edit->toPlainText();
+    const auto [head, tail] = ChangeBetween(edit->property(kTakenText).toString(), now);
+    const QString kept = now.left(head);
+    const QString after = now.right(tail);
+    QString inserted = Cp1252Only(now.mid(head, now.size() - head - tail), true);
+    inserted.truncate(maxStored); // every character takes a place at least
+    while (!inserted.isEmpty() && StoredSize(kept + inserted + after) > static_cast<std::size_t>(maxStored))
+      inserted.chop(1);
+    const QString shown = kept + inserted + after;
+    if (shown != now) {
       const QSignalBlocker quiet(edit);
       edit->setPlainText(shown);
       QTextCursor at = edit->textCursor();
-      at.setPosition(std::clamp(cursor, 0, static_cast<int>(shown.size())));
+      at.setPosition(static_cast<int>(head + inserted.size()));
       edit->setTextCursor(at);
     }
-    *accepted = shown;
+    edit->setProperty(kTakenText, shown);
   });
 }
 
@@ -168,11 +183,18 @@ std::string WidgetBindings::Text(ControlId id) const {
 void WidgetBindings::SetText(ControlId id, const std::string& text) {
   const QString shown = ToQString(text);
   if (auto* edit = qobject_cast<QLineEdit*>(widget(id))) {
+    // As the record holds it: the validator is for what the user puts in.
     const QSignalBlocker quiet(edit);
+    const QValidator* rules = edit->validator();
+    edit->setValidator(nullptr);
     edit->setText(shown);
+    edit->setValidator(rules);
   } else if (auto* lines = qobject_cast<QPlainTextEdit*>(widget(id))) {
-    // Through its own signal, so the field's rules know the text it starts from.
+    // As the record holds it: the field's rules are for what the user puts
+    // in, and they measure that from here.
+    const QSignalBlocker quiet(lines);
     lines->setPlainText(shown);
+    lines->setProperty(kTakenText, lines->toPlainText());
   } else if (auto* label = qobject_cast<QLabel*>(widget(id))) {
     label->setText(shown);
   } else if (auto* button = qobject_cast<QAbstractButton*>(widget(id))) {

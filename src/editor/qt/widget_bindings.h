@@ -17,8 +17,10 @@ class QPlainTextEdit;
 
 namespace kx700 {
 
-// Refuses characters that code page 1252 cannot carry, and types 'î' as 'i':
-// the configuration file has no room for that one byte.
+// Leaves out the characters that code page 1252 cannot carry and control
+// characters, however a text comes (typed, pasted, dropped or set by a
+// screen reader), and takes 'î' as 'i': the configuration file has no room
+// for that one byte.
 class Cp1252Validator final : public QValidator {
 public:
   using QValidator::QValidator;
@@ -37,8 +39,10 @@ QLabel* NewBuddyLabel(const QString& text, QWidget* buddy, QWidget* parent);
 
 // A multi-line edit for a text stored with CR LF between its lines: code page
 // 1252 only, at most `maxStored` characters with each line break counted as
-// the two it takes. What is typed, pasted or set beyond that is cut there, as
-// a line edit cuts at its maximum length.
+// the two it takes. Of what is typed, pasted or set, the characters code page
+// 1252 cannot carry are left out and what goes beyond the limit is cut, as a
+// line edit cuts at its maximum length. A text the bindings show is taken as
+// the record holds it.
 void MakeLinesField(QPlainTextEdit* edit, int maxStored);
 
 // The widgets of a page or a small dialog by control id, moved to and from

@@ -203,35 +203,41 @@ TEST(DossierPageWidget, MultiLineLimitAndDateRange) {
   EXPECT_EQ(page->dateEdit()->maximumDate(), QDate(2099, 12, 31));
 }
 
+// The text of a line edit or a multi-line edit.
+std::string FieldText(QWidget* w) {
+  if (auto* lines = qobject_cast<QPlainTextEdit*>(w)) return lines->toPlainText().toStdString();
+  return qobject_cast<QLineEdit*>(w)->text().toStdString();
+}
+
+// The ways a whole text reaches a field other than typing: set by a screen
+// reader through the accessibility interface (as a value or as editable
+// text), or pasted over the field's text.
+const std::pair<const char*, std::function<void(QWidget*, const QString&)>> kTextRoutes[] = {
+    {"value",
+     [](QWidget* w, const QString& t) { QAccessible::queryAccessibleInterface(w)->setText(QAccessible::Value, t); }},
+    {"editable text",
+     [](QWidget* w, const QString& t) {
+       QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+       a->editableTextInterface()->replaceText(0, a->textInterface()->characterCount(), t);
+     }},
+    {"paste",
+     [](QWidget* w, const QString& t) {
+       QApplication::clipboard()->setText(t);
+       if (auto* lines = qobject_cast<QPlainTextEdit*>(w)) {
+         lines->selectAll();
+         lines->paste();
+       } else {
+         qobject_cast<QLineEdit*>(w)->selectAll();
+         qobject_cast<QLineEdit*>(w)->paste();
+       }
+     }},
+};
+
 // A text set through the accessibility interface, as a screen reader sets it,
 // or pasted, is cut at the field's limit like a typed one; a line break counts
 // two.
 TEST(DossierPageWidget, AnOverLongTextIsCutAtTheFieldsLimitHoweverItComes) {
   using namespace dossier_ids;
-  const auto text = [](QWidget* w) {
-    if (auto* lines = qobject_cast<QPlainTextEdit*>(w)) return lines->toPlainText().toStdString();
-    return qobject_cast<QLineEdit*>(w)->text().toStdString();
-  };
-  const std::pair<const char*, std::function<void(QWidget*, const QString&)>> routes[] = {
-      {"value",
-       [](QWidget* w, const QString& t) { QAccessible::queryAccessibleInterface(w)->setText(QAccessible::Value, t); }},
-      {"editable text",
-       [](QWidget* w, const QString& t) {
-         QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
-         a->editableTextInterface()->replaceText(0, a->textInterface()->characterCount(), t);
-       }},
-      {"paste",
-       [](QWidget* w, const QString& t) {
-         QApplication::clipboard()->setText(t);
-         if (auto* lines = qobject_cast<QPlainTextEdit*>(w)) {
-           lines->selectAll();
-           lines->paste();
-         } else {
-           qobject_cast<QLineEdit*>(w)->selectAll();
-           qobject_cast<QLineEdit*>(w)->paste();
-         }
-       }},
-  };
   struct Case {
     ControlId id;
     QString given;
@@ -243,20 +249,87 @@ TEST(DossierPageWidget, AnOverLongTextIsCutAtTheFieldsLimitHoweverItComes) {
       {kNotes, QString(260, QLatin1Char('n')), QString(250, QLatin1Char('n'))},
       {kCustomer, QString(30, QLatin1Char('k')), QString(25, QLatin1Char('k'))},
   };
-  for (const auto& [route, set] : routes) {
+  for (const auto& [route, set] : kTextRoutes) {
     for (const Case& c : cases) {
       SCOPED_TRACE(std::string(route) + " " + std::to_string(c.id));
       Sheet s;
       auto* page = s.Show<Cdocu>(EditorPageKind::Dossier);
       set(page->control(c.id), c.given);
-      EXPECT_EQ(text(page->control(c.id)), c.kept.toStdString());
+      EXPECT_EQ(FieldText(page->control(c.id)), c.kept.toStdString());
     }
   }
   // Put into a text, the part that fits goes in and the text stays whole.
   Sheet s;
   QWidget* address = s.Show<Cdocu>(EditorPageKind::Dossier)->control(kAddress);
   QAccessible::queryAccessibleInterface(address)->editableTextInterface()->insertText(0, QString(40, QLatin1Char('x')));
-  EXPECT_EQ(text(address), std::string(26, 'x') + "Kerkstraat 12\n9000 Gent");
+  EXPECT_EQ(FieldText(address), std::string(26, 'x') + "Kerkstraat 12\n9000 Gent");
+}
+
+// However a text comes, the fields take what typing takes: an 'î' becomes an
+// 'i', and the characters the records cannot carry (outside code page 1252,
+// or control characters) are left out while the rest goes in.
+TEST(DossierPageWidget, AnInvalidTextIsTakenAsTypingTakesItHoweverItComes) {
+  using namespace dossier_ids;
+  struct Case {
+    ControlId id;
+    QString given;
+    std::string kept;
+  };
+  const Case cases[] = {
+      {kCustomer, QString::fromUtf8("Ma\u00eetre Noord"), "Maitre Noord"},
+      {kCustomer, QString::fromUtf8("Dvo\u0159\u00e1k"), "Dvo\u00e1k"},
+      {kCustomer, "Kerk\tstraat", "Kerkstraat"},
+      {kNotes, QString::fromUtf8("Ma\u00eetre\nNoord"), "Maitre\nNoord"},
+      {kNotes, QString::fromUtf8("Dvo\u0159\u00e1k \U0001F525"), "Dvo\u00e1k "},
+      {kNotes, "Kerk\tstraat", "Kerkstraat"},
+  };
+  for (const auto& [route, set] : kTextRoutes) {
+    for (const Case& c : cases) {
+      SCOPED_TRACE(std::string(route) + " " + std::to_string(c.id) + " " + c.given.toStdString());
+      Sheet s;
+      auto* page = s.Show<Cdocu>(EditorPageKind::Dossier);
+      set(page->control(c.id), c.given);
+      EXPECT_EQ(FieldText(page->control(c.id)), c.kept);
+    }
+  }
+}
+
+// A dossier from a file or a panel may hold what the fields never take from
+// the user, such as a tab that another program let in: the fields show it as
+// it stands, the page stores it back unchanged, and typing beside it goes in
+// as anywhere.
+TEST(DossierPageWidget, AStoredTextIsShownAndKeptAsItStands) {
+  using namespace dossier_ids;
+  const auto withTabs = [](FixedBlocks& blocks) {
+    DossierForm form = LoadDossier(blocks, {});
+    form.address = "Kerkstraat 12\tbus 3\r\n9000 Gent";
+    form.notes = "Sleutel:\tbij de receptie.";
+    form.contact = "An\tPeeters";
+    StoreDossier(form, blocks);
+    for (BlockType type : kFixedBlockOrder) RecordChecksum(blocks.BytesOf(type));
+  };
+  {
+    Sheet s;
+    withTabs(s.document.fixedBlocks);
+    const FixedBlocks before = s.document.fixedBlocks;
+    auto* page = s.Show<Cdocu>(EditorPageKind::Dossier);
+    EXPECT_EQ(FieldText(page->control(kAddress)), "Kerkstraat 12\tbus 3\n9000 Gent");
+    EXPECT_EQ(FieldText(page->control(kNotes)), "Sleutel:\tbij de receptie.");
+    EXPECT_EQ(FieldText(page->control(kContact)), "An\tPeeters");
+    ASSERT_TRUE(s.editor->Ok());
+    EXPECT_EQ(s.document.fixedBlocks, before);
+  }
+  Sheet s;
+  withTabs(s.document.fixedBlocks);
+  auto* notes = qobject_cast<QPlainTextEdit*>(s.Show<Cdocu>(EditorPageKind::Dossier)->control(kNotes));
+  notes->setFocus();
+  notes->moveCursor(QTextCursor::End);
+  QTest::keyClicks(notes, " Code 12.");
+  QApplication::clipboard()->setText("\tKast 3.");
+  notes->paste(); // a tab the user puts in is left out
+  EXPECT_EQ(FieldText(notes), "Sleutel:\tbij de receptie. Code 12.Kast 3.");
+  ASSERT_TRUE(s.editor->Ok());
+  EXPECT_EQ(LoadDossier(s.document.fixedBlocks, {}).notes, "Sleutel:\tbij de receptie. Code 12.Kast 3.");
 }
 
 } // namespace
