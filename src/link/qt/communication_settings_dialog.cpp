@@ -9,8 +9,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QRegularExpressionValidator>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
+#include <QValidator>
 
 #include <iterator>
 
@@ -22,6 +23,24 @@ QLabel* DeviceLabel(const QString& device, QWidget* parent) {
   label->setEnabled(false); // shown greyed: a hint, not a choice
   return label;
 }
+
+// A port number: digits only. Whatever else comes, typed, pasted or set by a
+// screen reader, is left out and the digits go in.
+class DigitsValidator final : public QValidator {
+public:
+  using QValidator::QValidator;
+  State validate(QString& input, int& pos) const override {
+    QString digits;
+    for (qsizetype i = 0; i < input.size(); ++i) {
+      if (input[i] >= QLatin1Char('0') && input[i] <= QLatin1Char('9'))
+        digits += input[i];
+      else if (i < pos)
+        --pos;
+    }
+    input = digits;
+    return Acceptable;
+  }
+};
 
 } // namespace
 
@@ -48,7 +67,8 @@ Ccommunication_settings::Ccommunication_settings(int requestedPort, int requeste
   otherPort_ = new QLineEdit(portBox);
   otherLabel->setBuddy(otherPort_);
   otherPort_->setObjectName(QStringLiteral("otherPort"));
-  otherPort_->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,3}")), this));
+  otherPort_->setValidator(new DigitsValidator(otherPort_));
+  otherPort_->setMaxLength(3);
   otherPort_->setMaximumWidth(60);
   grid->addWidget(otherPort_, 4, 1);
   otherDevice_ = DeviceLabel(QString(), portBox);
@@ -81,14 +101,19 @@ Ccommunication_settings::Ccommunication_settings(int requestedPort, int requeste
   ShowOtherDevice();
 
   connect(ports_, &QButtonGroup::idClicked, this, &Ccommunication_settings::OnPortChosen);
-  connect(otherPort_, &QLineEdit::textEdited, this, &Ccommunication_settings::OnOtherPortEdited);
+  // Every change of the text, also one a screen reader makes (which is no
+  // edit to Qt), chooses the other port; the dialog's own changes do not.
+  connect(otherPort_, &QLineEdit::textChanged, this, &Ccommunication_settings::OnOtherPortEdited);
   connect(baud_, &QComboBox::currentIndexChanged, this, &Ccommunication_settings::OnBaudChosen);
 }
 
 void Ccommunication_settings::OnPortChosen(int index) {
   form_.radioIndex = index;
   form_.otherPort.clear();
-  otherPort_->clear();
+  {
+    const QSignalBlocker quiet(otherPort_);
+    otherPort_->clear();
+  }
   ShowOtherDevice();
 }
 

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
+#include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -9,6 +12,9 @@
 #include <QTest>
 
 #include <cstdlib>
+#include <functional>
+#include <string>
+#include <utility>
 
 namespace kx700 {
 namespace {
@@ -54,7 +60,7 @@ TEST(CommunicationDialog, ChoosingAndTyping) {
   EXPECT_EQ(d.choice().port, 1); // out of range
 
   Radios(d)[5]->click();
-  EXPECT_EQ(other->text(), "");
+  EXPECT_EQ(other->text().toStdString(), "");
   EXPECT_EQ(d.choice().port, 6);
 
   QTest::keyClicks(other, "4x2"); // letters are refused
@@ -65,6 +71,51 @@ TEST(CommunicationDialog, ChoosingAndTyping) {
   EXPECT_EQ(d.choice().baud, 38400);
   if (const char* dir = std::getenv("KX700_SCREENSHOTS"))
     d.grab().save(QString::fromLocal8Bit(dir) + "/communication.png");
+}
+
+// The other port as a screen reader sets it (through the accessibility
+// interface) or as it is pasted: what the field shows is what OK takes. More
+// digits than its three are cut there and what is no digit is left out; the
+// text is never refused whole.
+TEST(CommunicationDialog, TheOtherPortTakesItsTextHoweverItComes) {
+  const std::pair<const char*, std::function<void(QLineEdit*, const QString&)>> routes[] = {
+      {"value", [](QLineEdit* e,
+                   const QString& t) { QAccessible::queryAccessibleInterface(e)->setText(QAccessible::Value, t); }},
+      {"editable text",
+       [](QLineEdit* e, const QString& t) {
+         QAccessibleInterface* a = QAccessible::queryAccessibleInterface(e);
+         a->editableTextInterface()->replaceText(0, a->textInterface()->characterCount(), t);
+       }},
+      {"paste",
+       [](QLineEdit* e, const QString& t) {
+         QApplication::clipboard()->setText(t);
+         e->selectAll();
+         e->paste();
+       }},
+  };
+  struct Case {
+    QString given;
+    QString kept;
+    int port;
+  };
+  const Case cases[] = {{"12", "12", 12}, {"0451", "045", 45}, {"x7", "7", 7}};
+  for (const auto& [route, set] : routes) {
+    for (const Case& c : cases) {
+      SCOPED_TRACE(std::string(route) + " " + c.given.toStdString());
+      Ccommunication_settings d(3, 9600);
+      auto* other = d.findChild<QLineEdit*>("otherPort");
+      set(other, c.given);
+      EXPECT_EQ(other->text().toStdString(), c.kept.toStdString());
+      EXPECT_EQ(CheckedRadio(d), -1);
+      EXPECT_EQ(d.choice().port, c.port);
+    }
+  }
+  // Emptied by a screen reader, the field holds no port: OK takes COM1.
+  Ccommunication_settings d(12, 9600);
+  auto* other = d.findChild<QLineEdit*>("otherPort");
+  QAccessible::queryAccessibleInterface(other)->editableTextInterface()->deleteText(0, 2);
+  EXPECT_EQ(other->text().toStdString(), "");
+  EXPECT_EQ(d.choice().port, 1);
 }
 
 } // namespace
