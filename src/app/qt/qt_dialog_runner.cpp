@@ -127,8 +127,9 @@ void QtDialogRunner::RunPrintPreview(const ReportSource& report) {
   // The preview's print button closes the preview and prints as the menu
   // does: the same dialog, page range and answers to a print that fails.
   bool print = false;
+  const QString printText = QtPreviewPrintText();
   for (QAction* action : dialog.findChildren<QAction*>()) {
-    if (action->text() != QtPreviewPrintText()) continue;
+    if (action->text() != printText) continue;
     QObject::disconnect(action, nullptr, &dialog, nullptr);
     QObject::connect(action, &QAction::triggered, &dialog, [&dialog, &print] {
       print = true;

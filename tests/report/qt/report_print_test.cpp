@@ -163,6 +163,21 @@ QSpinBox* PageBox(QPrintDialog& dialog, const char* name) {
   return dialog.findChild<QSpinBox*>(QString::fromLatin1(name));
 }
 
+// Chooses pages `from` to `to` in the print dialog, as the user does.
+void ChoosePages(QPrintDialog& dialog, int from, int to) {
+  dialog.findChild<QRadioButton*>(QStringLiteral("printRange"))->setChecked(true);
+  PageBox(dialog, "from")->setValue(from);
+  PageBox(dialog, "to")->setValue(to);
+}
+
+// The text of the next message box goes into `text`; the box is closed.
+void CatchNextBox(QString& text) {
+  test::WhenModalShows<QMessageBox>([&text](QMessageBox& message) {
+    text = message.text();
+    message.accept();
+  });
+}
+
 // Every job starts at all pages whatever the one before printed, the page
 // boxes stop at the report's last page, and the paper stays as it was set.
 TEST(ReportPrint, EveryJobStartsAtAllPagesUpToTheLastOne) {
@@ -190,11 +205,7 @@ TEST(ReportPrint, EveryJobStartsAtAllPagesUpToTheLastOne) {
       seen.from = PageBox(dialog, "from")->value();
       seen.to = PageBox(dialog, "to")->value();
       seen.last = PageBox(dialog, "to")->maximum();
-      if (range) {
-        dialog.findChild<QRadioButton*>(QStringLiteral("printRange"))->setChecked(true);
-        PageBox(dialog, "from")->setValue(range->first);
-        PageBox(dialog, "to")->setValue(range->second);
-      }
+      if (range) ChoosePages(dialog, range->first, range->second);
       dialog.accept();
     });
     dialogs.RunPrint(source);
@@ -245,13 +256,8 @@ TEST(ReportPrint, ARangePastTheReportIsAnswered) {
   const int onA4 = ReportPageCountOn(shared, source);
   QString box;
   test::WhenModalShows<QPrintDialog>([&](QPrintDialog& dialog) {
-    dialog.findChild<QRadioButton*>(QStringLiteral("printRange"))->setChecked(true);
-    PageBox(dialog, "from")->setValue(onA4);
-    PageBox(dialog, "to")->setValue(onA4);
-    test::WhenModalShows<QMessageBox>([&](QMessageBox& message) {
-      box = message.text();
-      message.accept();
-    });
+    ChoosePages(dialog, onA4, onA4);
+    CatchNextBox(box);
     dialog.accept();
     shared.setPageSize(QPageSize(QPageSize::A3));
   });
@@ -298,10 +304,7 @@ TEST(ReportPrint, APdfThatCannotBeWrittenLeavesNothingAndSaysSo) {
     printer.setOutputFileName(QString::fromStdString(target));
     QString box;
     test::WhenModalShows<QPrintDialog>([&](QPrintDialog& dialog) {
-      test::WhenModalShows<QMessageBox>([&](QMessageBox& message) {
-        box = message.text();
-        message.accept();
-      });
+      CatchNextBox(box);
       dialog.accept();
     });
     {
@@ -427,13 +430,8 @@ TEST(ReportPrint, ThePreviewsPrintButtonPrintsAsTheMenuDoes) {
       previewClosed = !watched || !watched->isVisible();
       all = dialog.findChild<QRadioButton*>(QStringLiteral("printAll"))->isChecked();
       last = PageBox(dialog, "to")->maximum();
-      dialog.findChild<QRadioButton*>(QStringLiteral("printRange"))->setChecked(true);
-      PageBox(dialog, "from")->setValue(pages);
-      PageBox(dialog, "to")->setValue(pages);
-      test::WhenModalShows<QMessageBox>([&](QMessageBox& message) {
-        box = message.text();
-        message.accept();
-      });
+      ChoosePages(dialog, pages, pages);
+      CatchNextBox(box);
       dialog.accept();
       // Bigger paper leaves the chosen page past the report.
       printer.setPageSize(QPageSize(QPageSize::A3));
