@@ -72,6 +72,13 @@ std::optional<std::uint8_t> UnicodeToCp1252(char32_t codePoint) {
   return std::nullopt;
 }
 
+std::optional<std::uint8_t> EnteredTextByte(char32_t codePoint) {
+  if (codePoint == 0x00EE) return static_cast<std::uint8_t>('i');
+  const auto byte = UnicodeToCp1252(codePoint);
+  if (!byte || *byte < 0x20 || *byte == 0x7F || (*byte >= 0x80 && *byte <= 0xBF)) return std::nullopt;
+  return byte;
+}
+
 std::string Cp1252ToUtf8(std::string_view cp1252) {
   std::string out;
   out.reserve(cp1252.size());

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 
 namespace kx700 {
@@ -39,6 +40,33 @@ TEST(Cp1252, RefusesWhatTheCodePageCannotCarryAndBrokenUtf8) {
       "\x80",             // stray continuation byte
   };
   for (const auto& text : bad) EXPECT_FALSE(Utf8ToCp1252(text)) << text;
+}
+
+// What a record's text takes from the user: the bytes that go to the panel
+// and come back as they went. Of the whole code page that is 0x20..0x7E and
+// 0xC0..0xFF, with 'i' for 'î'.
+TEST(Cp1252, EnteredTextTakesWhatThePanelCarriesBack) {
+  struct Case {
+    char32_t given;
+    std::optional<std::uint8_t> kept;
+  };
+  const Case cases[] = {
+      {U'A', 'A'},       {U' ', ' '},       {U'~', '~'},      {U'\u00c0', 0xC0}, // À, lowest raised back
+      {U'\u00e9', 0xE9}, {U'\u00ff', 0xFF}, {U'\u00ee', 'i'}, {U'\u00ce', 0xCE}, // Î stays
+      {U'\u20ac', {}},   {U'\u00b0', {}},   {U'\u00a0', {}},  {U'\u00bf', {}},   // €, °, no-break space, ¿
+      {U'\u2019', {}},   {U'\u0081', {}},   {U'\t', {}},      {U'\x7f', {}},     {U'\u0141', {}}, {U'\U0001F525', {}},
+  };
+  for (const Case& c : cases) EXPECT_EQ(EnteredTextByte(c.given), c.kept) << static_cast<unsigned>(c.given);
+  // The whole code page, byte by byte.
+  int taken = 0;
+  for (int b = 0; b < 256; ++b) {
+    const auto kept = EnteredTextByte(Cp1252ToUnicode(static_cast<std::uint8_t>(b)));
+    if (!kept) continue;
+    ++taken;
+    EXPECT_EQ(*kept, b == 0xEE ? 'i' : b) << b;
+    EXPECT_TRUE((b >= 0x20 && b < 0x7F) || b >= 0xC0) << b;
+  }
+  EXPECT_EQ(taken, 95 + 64);
 }
 
 } // namespace

@@ -10,53 +10,35 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
-#include <QTextCursor>
 
 #include <algorithm>
 
 #include "common/cp1252.h"
 #include "common/qt/qt_text.h"
+#include "common/qt/text_intake.h"
 
 namespace kx700 {
 
 namespace {
 
-// What the records can carry of `text`: code page 1252 without control
-// characters (line breaks kept where `lines`), 'î' as 'i'; the rest is left
-// out. `pos`, a place in `text`, moves back by what is left out before it.
-QString Cp1252Only(const QString& text, bool lines, int* pos = nullptr) {
+// What the records can carry of a text put into a field: see
+// EnteredTextByte; line breaks stay where `lines`.
+QString RecordTextOnly(const QString& text, bool lines) {
   QString kept;
   kept.reserve(text.size());
-  int at = pos ? *pos : 0;
-  for (qsizetype i = 0; i < text.size();) {
-    const bool pair = text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate();
-    const qsizetype width = pair ? 2 : 1;
-    const char32_t cp = pair ? QChar::surrogateToUcs4(text[i], text[i + 1]) : text[i].unicode();
-    if (cp == 0x00EE)
-      kept += QLatin1Char('i');
-    else if (UnicodeToCp1252(cp) && (cp >= 0x20 || (lines && cp == '\n')))
-      kept += text.mid(i, width);
-    else if (pos && i < *pos)
-      at -= static_cast<int>(width);
-    i += width;
+  for (const char32_t cp : text.toUcs4()) {
+    if (lines && cp == U'\n')
+      kept += QLatin1Char('\n');
+    else if (const auto byte = EnteredTextByte(cp))
+      kept += QChar(static_cast<char16_t>(Cp1252ToUnicode(*byte)));
   }
-  if (pos) *pos = at;
   return kept;
 }
 
-// The text a multi-line field last took: what a change is measured against.
-constexpr char kTakenText[] = "takenText";
-
 } // namespace
 
-QValidator::State Cp1252Validator::validate(QString& input, int& pos) const {
-  input = Cp1252Only(input, false, &pos);
-  return Acceptable;
-}
-
 void MakeTextField(QLineEdit* edit, int maxChars) {
-  edit->setMaxLength(maxChars);
-  edit->setValidator(new Cp1252Validator(edit));
+  new LineEditIntake(TextIntake([](const QString& put) { return RecordTextOnly(put, false); }, maxChars), edit);
 }
 
 QLineEdit* NewTextField(QWidget* parent, int maxChars) {
@@ -80,56 +62,9 @@ QLabel* NewBuddyLabel(const QString& text, QWidget* buddy, QWidget* parent) {
   return label;
 }
 
-namespace {
-
-std::size_t StoredSize(const QString& shown) {
-  return ToStoredLines(FromQString(shown).value_or(std::string())).size();
-}
-
-// How `now` came from `before`: it keeps `head` characters of its start and
-// `tail` of its end; what lies between took the place of a part of `before`.
-struct Change {
-  qsizetype head = 0;
-  qsizetype tail = 0;
-};
-
-Change ChangeBetween(const QString& before, const QString& now) {
-  const qsizetype shorter = std::min(before.size(), now.size());
-  Change change;
-  while (change.head < shorter && before[change.head] == now[change.head]) ++change.head;
-  while (change.tail < shorter - change.head &&
-         before[before.size() - 1 - change.tail] == now[now.size() - 1 - change.tail])
-    ++change.tail;
-  return change;
-}
-
-} // namespace
-
 void MakeLinesField(QPlainTextEdit* edit, int maxStored) {
   edit->setTabChangesFocus(true);
-  edit->setProperty(kTakenText, edit->toPlainText());
-  QObject::connect(edit, &QPlainTextEdit::textChanged, edit, [edit, maxStored] {
-    // Only what was put in is checked, as a line edit checks what is typed or
-    // pasted: the field keeps what of it the records can carry, as much as it
-    // has room for. The rest of the text stays as it was.
-    const QString now = edit->toPlainText();
-    const auto [head, tail] = ChangeBetween(edit->property(kTakenText).toString(), now);
-    const QString kept = now.left(head);
-    const QString after = now.right(tail);
-    QString inserted = Cp1252Only(now.mid(head, now.size() - head - tail), true);
-    inserted.truncate(maxStored); // every character takes a place at least
-    while (!inserted.isEmpty() && StoredSize(kept + inserted + after) > static_cast<std::size_t>(maxStored))
-      inserted.chop(1);
-    const QString shown = kept + inserted + after;
-    if (shown != now) {
-      const QSignalBlocker quiet(edit);
-      edit->setPlainText(shown);
-      QTextCursor at = edit->textCursor();
-      at.setPosition(static_cast<int>(head + inserted.size()));
-      edit->setTextCursor(at);
-    }
-    edit->setProperty(kTakenText, shown);
-  });
+  new PlainTextIntake(TextIntake([](const QString& put) { return RecordTextOnly(put, true); }, maxStored, true), edit);
 }
 
 namespace {
@@ -182,19 +117,22 @@ std::string WidgetBindings::Text(ControlId id) const {
 
 void WidgetBindings::SetText(ControlId id, const std::string& text) {
   const QString shown = ToQString(text);
+  // A text is shown as the record holds it: a field's rules are for what the
+  // user puts in.
   if (auto* edit = qobject_cast<QLineEdit*>(widget(id))) {
-    // As the record holds it: the validator is for what the user puts in.
-    const QSignalBlocker quiet(edit);
-    const QValidator* rules = edit->validator();
-    edit->setValidator(nullptr);
-    edit->setText(shown);
-    edit->setValidator(rules);
+    if (LineEditIntake* intake = LineEditIntake::Of(edit)) {
+      intake->Show(shown);
+    } else {
+      const QSignalBlocker quiet(edit);
+      edit->setText(shown);
+    }
   } else if (auto* lines = qobject_cast<QPlainTextEdit*>(widget(id))) {
-    // As the record holds it: the field's rules are for what the user puts
-    // in, and they measure that from here.
-    const QSignalBlocker quiet(lines);
-    lines->setPlainText(shown);
-    lines->setProperty(kTakenText, lines->toPlainText());
+    if (PlainTextIntake* intake = PlainTextIntake::Of(lines)) {
+      intake->Show(shown);
+    } else {
+      const QSignalBlocker quiet(lines);
+      lines->setPlainText(shown);
+    }
   } else if (auto* label = qobject_cast<QLabel*>(widget(id))) {
     label->setText(shown);
   } else if (auto* button = qobject_cast<QAbstractButton*>(widget(id))) {

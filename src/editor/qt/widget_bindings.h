@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QPointer>
-#include <QValidator>
 #include <QWidget>
 
 #include <map>
@@ -17,18 +16,9 @@ class QPlainTextEdit;
 
 namespace kx700 {
 
-// Leaves out the characters that code page 1252 cannot carry and control
-// characters, however a text comes (typed, pasted, dropped or set by a
-// screen reader), and takes 'î' as 'i': the configuration file has no room
-// for that one byte.
-class Cp1252Validator final : public QValidator {
-public:
-  using QValidator::QValidator;
-  State validate(QString& input, int& pos) const override;
-};
-
-// An edit for a text field of a record: code page 1252 only, at most
-// `maxChars` characters.
+// An edit for a text field of a record: of what is put in, what the records
+// cannot carry to the panel and back is left out, 'î' is taken as 'i', and
+// what is left is cut at `maxChars` characters.
 void MakeTextField(QLineEdit* edit, int maxChars);
 // A new edit for a text field of `maxChars`, wide enough for most of it.
 QLineEdit* NewTextField(QWidget* parent, int maxChars);
@@ -37,12 +27,9 @@ QLineEdit* NewNumberField(QWidget* parent, int chars);
 // A new label that names `buddy` (its mnemonic and its accessible name).
 QLabel* NewBuddyLabel(const QString& text, QWidget* buddy, QWidget* parent);
 
-// A multi-line edit for a text stored with CR LF between its lines: code page
-// 1252 only, at most `maxStored` characters with each line break counted as
-// the two it takes. Of what is typed, pasted or set, the characters code page
-// 1252 cannot carry are left out and what goes beyond the limit is cut, as a
-// line edit cuts at its maximum length. A text the bindings show is taken as
-// the record holds it.
+// A multi-line edit for a text stored with CR LF between its lines: the same
+// rules as a text field's, line breaks aside, at most `maxStored` characters
+// with each line break counted as the two it takes.
 void MakeLinesField(QPlainTextEdit* edit, int maxStored);
 
 // The widgets of a page or a small dialog by control id, moved to and from

@@ -11,9 +11,10 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
-#include <QValidator>
 
 #include <iterator>
+
+#include "common/qt/text_intake.h"
 
 namespace kx700 {
 namespace {
@@ -25,22 +26,14 @@ QLabel* DeviceLabel(const QString& device, QWidget* parent) {
 }
 
 // A port number: digits only. Whatever else comes, typed, pasted or set by a
-// screen reader, is left out and the digits go in.
-class DigitsValidator final : public QValidator {
-public:
-  using QValidator::QValidator;
-  State validate(QString& input, int& pos) const override {
-    QString digits;
-    for (qsizetype i = 0; i < input.size(); ++i) {
-      if (input[i] >= QLatin1Char('0') && input[i] <= QLatin1Char('9'))
-        digits += input[i];
-      else if (i < pos)
-        --pos;
-    }
-    input = digits;
-    return Acceptable;
+// screen reader, is left out, and the digits go in as far as there is room.
+QString DigitsOnly(const QString& text) {
+  QString digits;
+  for (const QChar c : text) {
+    if (c >= QLatin1Char('0') && c <= QLatin1Char('9')) digits += c;
   }
-};
+  return digits;
+}
 
 } // namespace
 
@@ -67,8 +60,7 @@ Ccommunication_settings::Ccommunication_settings(int requestedPort, int requeste
   otherPort_ = new QLineEdit(portBox);
   otherLabel->setBuddy(otherPort_);
   otherPort_->setObjectName(QStringLiteral("otherPort"));
-  otherPort_->setValidator(new DigitsValidator(otherPort_));
-  otherPort_->setMaxLength(3);
+  new LineEditIntake(TextIntake(DigitsOnly, 3), otherPort_);
   otherPort_->setMaximumWidth(60);
   grid->addWidget(otherPort_, 4, 1);
   otherDevice_ = DeviceLabel(QString(), portBox);

@@ -18,6 +18,7 @@
 #include "editor/qt/parameter_sheet.h"
 #include "model/model_fixtures.h"
 #include "support/fake_message_host.h"
+#include "support/qt/text_routes.h"
 #include "support/qt/widget_helpers.h"
 
 namespace kx700 {
@@ -140,6 +141,47 @@ TEST(ActionsPageWidget, ShowsTheTextsOfEachModuleInKeyOrder) {
   QTest::mouseClick(page->navigationButton(nav_ids::kNextFast), Qt::LeftButton);
   EXPECT_EQ(qobject_cast<QLabel*>(page->control(kPosition))->text(), "- 3 / 3 -");
   EXPECT_EQ(qobject_cast<QCheckBox*>(page->control(Output(5)))->text(), "14");
+}
+
+// A relay text and a control name take what the panel carries back as it
+// went, however they come: the rest is left out before the limit cuts.
+TEST(ActionsPageWidget, ARelayTextAndAControlNameTakeWhatThePanelCarries) {
+  struct Case {
+    EditorPageKind page;
+    ControlId id;
+    QString given;
+    QString kept;
+  };
+  const Case cases[] = {
+      {EditorPageKind::Actions, action_ids::Text(0), QString::fromUtf8("AB\u00e9\u20acCD\u00ee"),
+       QString::fromUtf8("AB\u00e9CDi")},
+      {EditorPageKind::Actions, action_ids::Text(1), QString::fromUtf8("\u2026").repeated(4) + QString(20, 'r'),
+       QString(18, 'r')},
+      {EditorPageKind::Controls, kName, QString::fromUtf8("Sir\u00e8ne\u00b0s gebouw \u2116 2"),
+       QString::fromUtf8("Sir\u00e8nes gebouw ")},
+  };
+  for (const auto& [route, set] : test::kTextRoutes) {
+    for (const Case& c : cases) {
+      SCOPED_TRACE(std::string(route) + " " + std::to_string(c.id) + " " + c.given.toStdString());
+      Sheet s;
+      ASSERT_TRUE(s.sheet->RequestPage(c.page));
+      EditorPageWidget* page = s.sheet->page(c.page);
+      QWidget* field = c.page == EditorPageKind::Actions ? static_cast<Crel_info*>(page)->control(c.id)
+                                                         : static_cast<Ccontrol*>(page)->control(c.id);
+      set(field, c.given);
+      EXPECT_EQ(test::FieldText(field).toStdString(), c.kept.toStdString());
+    }
+  }
+  // The relay text record holds what the field shows.
+  Sheet s;
+  ASSERT_TRUE(s.sheet->RequestPage(EditorPageKind::Actions));
+  QWidget* text = static_cast<Crel_info*>(s.sheet->page(EditorPageKind::Actions))->control(action_ids::Text(0));
+  QAccessible::queryAccessibleInterface(text)->setText(QAccessible::Value, QString::fromUtf8("AB\u00e9\u20acCD\u00ee"));
+  ASSERT_TRUE(s.editor->Ok());
+  EXPECT_TRUE(s.editor->Finish());
+  EXPECT_EQ(s.document.relayTexts.front().Text(RelayTextRecord::kTexts, RelayTextRecord::kTextWidth),
+            "AB\xE9"
+            "CDi");
 }
 
 // Every input of every page says what it is to a screen reader.

@@ -18,9 +18,11 @@
 
 #include "editor/qt/central_page_widget.h"
 #include "editor/qt/dossier_page_widget.h"
+#include "editor/qt/loop_page_widget.h"
 #include "editor/qt/parameter_sheet.h"
 #include "model/model_fixtures.h"
 #include "support/fake_message_host.h"
+#include "support/qt/text_routes.h"
 #include "support/qt/widget_helpers.h"
 
 namespace kx700 {
@@ -203,35 +205,7 @@ TEST(DossierPageWidget, MultiLineLimitAndDateRange) {
   EXPECT_EQ(page->dateEdit()->maximumDate(), QDate(2099, 12, 31));
 }
 
-// The text of a line edit or a multi-line edit.
-std::string FieldText(QWidget* w) {
-  if (auto* lines = qobject_cast<QPlainTextEdit*>(w)) return lines->toPlainText().toStdString();
-  return qobject_cast<QLineEdit*>(w)->text().toStdString();
-}
-
-// The ways a whole text reaches a field other than typing: set by a screen
-// reader through the accessibility interface (as a value or as editable
-// text), or pasted over the field's text.
-const std::pair<const char*, std::function<void(QWidget*, const QString&)>> kTextRoutes[] = {
-    {"value",
-     [](QWidget* w, const QString& t) { QAccessible::queryAccessibleInterface(w)->setText(QAccessible::Value, t); }},
-    {"editable text",
-     [](QWidget* w, const QString& t) {
-       QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
-       a->editableTextInterface()->replaceText(0, a->textInterface()->characterCount(), t);
-     }},
-    {"paste",
-     [](QWidget* w, const QString& t) {
-       QApplication::clipboard()->setText(t);
-       if (auto* lines = qobject_cast<QPlainTextEdit*>(w)) {
-         lines->selectAll();
-         lines->paste();
-       } else {
-         qobject_cast<QLineEdit*>(w)->selectAll();
-         qobject_cast<QLineEdit*>(w)->paste();
-       }
-     }},
-};
+std::string FieldText(QWidget* w) { return test::FieldText(w).toStdString(); }
 
 // A text set through the accessibility interface, as a screen reader sets it,
 // or pasted, is cut at the field's limit like a typed one; a line break counts
@@ -249,7 +223,7 @@ TEST(DossierPageWidget, AnOverLongTextIsCutAtTheFieldsLimitHoweverItComes) {
       {kNotes, QString(260, QLatin1Char('n')), QString(250, QLatin1Char('n'))},
       {kCustomer, QString(30, QLatin1Char('k')), QString(25, QLatin1Char('k'))},
   };
-  for (const auto& [route, set] : kTextRoutes) {
+  for (const auto& [route, set] : test::kTextRoutes) {
     for (const Case& c : cases) {
       SCOPED_TRACE(std::string(route) + " " + std::to_string(c.id));
       Sheet s;
@@ -283,7 +257,7 @@ TEST(DossierPageWidget, AnInvalidTextIsTakenAsTypingTakesItHoweverItComes) {
       {kNotes, QString::fromUtf8("Dvo\u0159\u00e1k \U0001F525"), "Dvo\u00e1k "},
       {kNotes, "Kerk\tstraat", "Kerkstraat"},
   };
-  for (const auto& [route, set] : kTextRoutes) {
+  for (const auto& [route, set] : test::kTextRoutes) {
     for (const Case& c : cases) {
       SCOPED_TRACE(std::string(route) + " " + std::to_string(c.id) + " " + c.given.toStdString());
       Sheet s;
@@ -330,6 +304,133 @@ TEST(DossierPageWidget, AStoredTextIsShownAndKeptAsItStands) {
   EXPECT_EQ(FieldText(notes), "Sleutel:\tbij de receptie. Code 12.Kast 3.");
   ASSERT_TRUE(s.editor->Ok());
   EXPECT_EQ(LoadDossier(s.document.fixedBlocks, {}).notes, "Sleutel:\tbij de receptie. Code 12.Kast 3.");
+}
+
+// A dossier whose commissioning no technician has signed yet, so that every
+// field of the page takes input.
+void Unsign(FixedBlocks& blocks) {
+  DossierForm form = LoadDossier(blocks, {});
+  form.technician.clear();
+  StoreDossier(form, blocks);
+  for (BlockType type : kFixedBlockOrder) RecordChecksum(blocks.BytesOf(type));
+}
+
+// A field of a page the sheet shows.
+QWidget* FieldOf(const CParameterSheet& sheet, EditorPageKind kind, ControlId id) {
+  EditorPageWidget* page = sheet.page(kind);
+  switch (kind) {
+    case EditorPageKind::General: return static_cast<Ccentral*>(page)->control(id);
+    case EditorPageKind::Dossier: return static_cast<Cdocu*>(page)->control(id);
+    case EditorPageKind::Loops: return static_cast<Czone*>(page)->control(id);
+    default: return nullptr;
+  }
+}
+
+// However a text comes, what the panel cannot carry back as it went (code
+// page 1252's 0x80..0xBF, control characters, what lies outside the code
+// page) is left out first, and only then is the rest cut at the field's
+// limit: what is left out takes no room.
+TEST(TextFields, WhatThePanelCannotCarryIsLeftOutBeforeTheLimitCuts) {
+  using namespace dossier_ids;
+  struct Case {
+    EditorPageKind page;
+    ControlId id;
+    QString given;
+    QString kept;
+  };
+  const QString e1 = QString::fromUtf8("\u00e9");
+  const Case cases[] = {
+      {EditorPageKind::General, central_ids::kPanelName, QString::fromUtf8("A\u00b0B\u20acC\u00bdD\u00e9E\u00eeF"),
+       QString::fromUtf8("ABCD\u00e9EiF")},
+      {EditorPageKind::Dossier, kQuiescentCurrent,
+       QString::fromUtf8("\u0141\u4e2d\u0141\u4e2d\u0141\u4e2d") + e1.repeated(10), e1.repeated(5)},
+      {EditorPageKind::Dossier, kCustomer, e1.repeated(30), e1.repeated(25)},
+      {EditorPageKind::Dossier, kProductionNumber, QString::fromUtf8("A\tB\u00e9\u20ac\u0141C\u4e2dD\u00ee"),
+       QString::fromUtf8("AB\u00e9CDi")},
+      {EditorPageKind::Dossier, kTelephone, QString::fromUtf8("\u201e09\u00a0123\u201d \u2013 45\u00ad67\x7f"),
+       QString::fromUtf8("09123  4567")},
+      {EditorPageKind::Dossier, kNotes, QString::fromUtf8("Sleutel\u00b0 bij\n\u20ac5 \u00abkast\u00bb"),
+       QString::fromUtf8("Sleutel bij\n5 kast")},
+      {EditorPageKind::Dossier, kAddress, QString::fromUtf8("\u2122").repeated(10) + QString(60, QLatin1Char('a')),
+       QString(50, QLatin1Char('a'))},
+  };
+  for (const auto& [route, set] : test::kTextRoutes) {
+    for (const Case& c : cases) {
+      SCOPED_TRACE(std::string(route) + " " + std::to_string(c.id) + " " + c.given.toStdString());
+      Sheet s;
+      Unsign(s.document.fixedBlocks);
+      ASSERT_TRUE(s.sheet->RequestPage(c.page));
+      QWidget* field = FieldOf(*s.sheet, c.page, c.id);
+      set(field, c.given);
+      EXPECT_EQ(test::FieldText(field).toStdString(), c.kept.toStdString());
+    }
+  }
+  // The record holds what the field shows.
+  Sheet s;
+  QWidget* name = s.Show<Ccentral>(EditorPageKind::General)->control(central_ids::kPanelName);
+  QAccessible::queryAccessibleInterface(name)->setText(QAccessible::Value,
+                                                       QString::fromUtf8("A\u00b0B\u20acC\u00bdD\u00e9E\u00eeF"));
+  ASSERT_TRUE(s.editor->Ok());
+  EXPECT_EQ(s.document.central.PanelName(),
+            "ABCD\xE9"
+            "EiF");
+}
+
+// Typed one character at a time, a field takes what it took before: what
+// the panel cannot carry is left out, and a full field takes no more,
+// wherever the cursor stands.
+TEST(TextFields, TypingGoesInOneCharacterAtATime) {
+  Sheet s;
+  auto* page = s.Show<Cdocu>(EditorPageKind::Dossier);
+  auto* customer = qobject_cast<QLineEdit*>(page->control(dossier_ids::kCustomer));
+  customer->setFocus();
+  customer->clear();
+  const QString e24 = QString::fromUtf8("\u00e9").repeated(24);
+  test::TypeText(customer, e24 + QString::fromUtf8("\u20ac\u00b0\u00eeyz"));
+  EXPECT_EQ(customer->text().toStdString(), (e24 + "i").toStdString());
+  customer->setCursorPosition(3);
+  test::TypeText(customer, "q");
+  EXPECT_EQ(customer->text().toStdString(), (e24 + "i").toStdString());
+  EXPECT_EQ(customer->cursorPosition(), 3);
+  QTest::keyClick(customer, Qt::Key_Backspace);
+  test::TypeText(customer, "q");
+  EXPECT_EQ(customer->text().toStdString(), (QString::fromUtf8("\u00e9\u00e9q") + e24.left(21) + "i").toStdString());
+
+  auto* notes = qobject_cast<QPlainTextEdit*>(page->control(dossier_ids::kNotes));
+  notes->setFocus();
+  notes->clear();
+  test::TypeText(notes, QString::fromUtf8("Kast\u2122 \u00bd"));
+  QTest::keyClick(notes, Qt::Key_Return);
+  test::TypeText(notes, QString::fromUtf8("3\u00b0"));
+  EXPECT_EQ(test::FieldText(notes).toStdString(), "Kast \n3");
+}
+
+// A text from a file or the panel keeps what the fields would not take from
+// the user (a tab, a '\u00b0' that an older program let in) while the user
+// edits beside it, and an undo brings it back as it stood.
+TEST(TextFields, AStoredTextKeepsWhatTheFieldWouldNotTakeWhileItIsEdited) {
+  Sheet s;
+  DossierForm form = LoadDossier(s.document.fixedBlocks, {});
+  form.contact = "An\tPeeters 20\xB0";
+  StoreDossier(form, s.document.fixedBlocks);
+  for (BlockType type : kFixedBlockOrder) RecordChecksum(s.document.fixedBlocks.BytesOf(type));
+  auto* contact = qobject_cast<QLineEdit*>(s.Show<Cdocu>(EditorPageKind::Dossier)->control(dossier_ids::kContact));
+  const QString stored = QString::fromUtf8("An\tPeeters 20\u00b0");
+  ASSERT_EQ(contact->text().toStdString(), stored.toStdString());
+  contact->setFocus();
+  contact->end(false);
+  test::TypeText(contact, QString::fromUtf8("C\u00b0"));
+  EXPECT_EQ(contact->text().toStdString(), (stored + "C").toStdString());
+  contact->selectAll();
+  test::TypeText(contact, "x");
+  EXPECT_EQ(contact->text().toStdString(), "x");
+  contact->undo();
+  contact->undo();
+  EXPECT_EQ(contact->text().toStdString(), (stored + "C").toStdString());
+  ASSERT_TRUE(s.editor->Ok());
+  EXPECT_EQ(LoadDossier(s.document.fixedBlocks, {}).contact,
+            "An\tPeeters 20\xB0"
+            "C");
 }
 
 } // namespace

@@ -16,6 +16,8 @@
 #include <string>
 #include <utility>
 
+#include "support/qt/text_routes.h"
+
 namespace kx700 {
 namespace {
 
@@ -74,32 +76,18 @@ TEST(CommunicationDialog, ChoosingAndTyping) {
 }
 
 // The other port as a screen reader sets it (through the accessibility
-// interface) or as it is pasted: what the field shows is what OK takes. More
-// digits than its three are cut there and what is no digit is left out; the
-// text is never refused whole.
+// interface), pasted or dropped: what the field shows is what OK takes. What
+// is no digit is left out first, and then more digits than its three are cut
+// there; the text is never refused whole.
 TEST(CommunicationDialog, TheOtherPortTakesItsTextHoweverItComes) {
-  const std::pair<const char*, std::function<void(QLineEdit*, const QString&)>> routes[] = {
-      {"value", [](QLineEdit* e,
-                   const QString& t) { QAccessible::queryAccessibleInterface(e)->setText(QAccessible::Value, t); }},
-      {"editable text",
-       [](QLineEdit* e, const QString& t) {
-         QAccessibleInterface* a = QAccessible::queryAccessibleInterface(e);
-         a->editableTextInterface()->replaceText(0, a->textInterface()->characterCount(), t);
-       }},
-      {"paste",
-       [](QLineEdit* e, const QString& t) {
-         QApplication::clipboard()->setText(t);
-         e->selectAll();
-         e->paste();
-       }},
-  };
   struct Case {
     QString given;
     QString kept;
     int port;
   };
-  const Case cases[] = {{"12", "12", 12}, {"0451", "045", 45}, {"x7", "7", 7}};
-  for (const auto& [route, set] : routes) {
+  const Case cases[] = {
+      {"12", "12", 12}, {"0451", "045", 45}, {"x7", "7", 7}, {"1a2b3c4d", "123", 1}, {"a0b9c8d", "098", 98}};
+  for (const auto& [route, set] : test::kTextRoutes) {
     for (const Case& c : cases) {
       SCOPED_TRACE(std::string(route) + " " + c.given.toStdString());
       Ccommunication_settings d(3, 9600);

@@ -1,0 +1,83 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QValidator>
+
+#include <functional>
+
+class QLineEdit;
+class QPlainTextEdit;
+
+namespace kx700 {
+
+// What a field keeps of a text put into it, however it comes (typed, pasted,
+// dropped, set by a screen reader): of what was put in, the characters the
+// field does not take are left out first, and what is left is then cut where
+// the field is full, so a character left out takes no room. What the field
+// held before stays as it stands, also what it would not take from the user
+// (a text from a file or the panel), and so does a text it held before (an
+// undo or a redo returns to one).
+class TextIntake {
+public:
+  // What the field takes of a text put into it.
+  using Filter = std::function<QString(const QString&)>;
+
+  // At most `limit` characters, a line break counting two where
+  // `lineBreaksTakeTwo` (it is stored as CR LF).
+  TextIntake(Filter filter, qsizetype limit, bool lineBreaksTakeTwo = false);
+
+  // The field holds `text` as the program put it there.
+  void Hold(const QString& text);
+  // What the field keeps when a change leaves `now` in it; it then holds
+  // that. When something is left out or cut, `cursor` moves to the end of
+  // what went in.
+  QString Take(const QString& now, int& cursor);
+
+private:
+  qsizetype Room(QStringView text) const;
+
+  Filter filter_;
+  qsizetype limit_;
+  bool lineBreaksTakeTwo_;
+  QString held_;
+  QStringList heldBefore_;
+};
+
+// A line edit's rules, as its validator: every change of its text goes
+// through the intake. The edit keeps Qt's default maximum length, which would
+// cut a text before the intake sees it.
+class LineEditIntake final : public QValidator {
+  Q_OBJECT
+public:
+  LineEditIntake(TextIntake intake, QLineEdit* edit);
+  State validate(QString& input, int& pos) const override;
+  // Shows `text` as it stands: the program's own text, such as a record's.
+  void Show(const QString& text);
+  // The intake `edit` was given, if any.
+  static LineEditIntake* Of(const QLineEdit* edit);
+
+private:
+  QLineEdit* edit_;
+  mutable TextIntake intake_;
+};
+
+// A multi-line edit's rules: every change of its text goes through the
+// intake, as a line edit's goes through its validator.
+class PlainTextIntake final : public QObject {
+  Q_OBJECT
+public:
+  PlainTextIntake(TextIntake intake, QPlainTextEdit* edit);
+  // Shows `text` as it stands: the program's own text, such as a record's.
+  void Show(const QString& text);
+  // The intake `edit` was given, if any.
+  static PlainTextIntake* Of(const QPlainTextEdit* edit);
+
+private:
+  void OnChanged();
+
+  QPlainTextEdit* edit_;
+  TextIntake intake_;
+};
+
+} // namespace kx700
