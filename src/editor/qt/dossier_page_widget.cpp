@@ -49,7 +49,6 @@ Cloc_periph::Cloc_periph(QWidget* parent)
     : QDialog(parent), BoundView<PageView>(this), address_(new QLineEdit(this)), text_(new QLineEdit(this)) {
   setObjectName(QStringLiteral("Cloc_periph"));
   setWindowTitle(tr("Herhaalbord locatie"));
-  address_->setMaxLength(11);
   MakeTextField(text_, RepeaterBlock::kLocationWidth);
   text_->setMinimumWidth(text_->fontMetrics().horizontalAdvance(QLatin1Char('M')) * 14);
   bindings_.Bind(kLocationAddress, address_);

@@ -26,7 +26,6 @@ Csel_det_kind::Csel_det_kind(const CompositionEntry& preset, QWidget* parent)
   setWindowTitle(tr("Detectorsoort"));
   bindings_.Bind(detector_kind_ids::kKind, kind_);
   bindings_.Bind(detector_kind_ids::kCount, count_);
-  count_->setMaxLength(11);
   auto* kindLabel = new QLabel(tr("&Soort"), this);
   kindLabel->setBuddy(kind_);
   auto* countLabel = new QLabel(tr("&Aantal"), this);

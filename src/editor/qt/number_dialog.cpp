@@ -18,7 +18,6 @@ NumberDialog::NumberDialog(const QString& caption, const QString& label, int low
       high_(high) {
   setWindowTitle(caption);
   label_->setBuddy(edit_);
-  edit_->setMaxLength(11);
   bindings_.Bind(kNumberEdit, edit_);
   auto* buttons = new QDialogButtonBox(this);
   buttons->addButton(tr("Toevoegen"), QDialogButtonBox::AcceptRole)->setDefault(true);

@@ -49,8 +49,8 @@ QLineEdit* NewTextField(QWidget* parent, int maxChars) {
 }
 
 QLineEdit* NewNumberField(QWidget* parent, int chars) {
+  // No maximum length: a text cut there could read as another number.
   auto* edit = new QLineEdit(parent);
-  edit->setMaxLength(11);
   edit->setAlignment(Qt::AlignRight);
   edit->setMaximumWidth(edit->fontMetrics().horizontalAdvance(QLatin1Char('0')) * (chars + 4));
   return edit;
@@ -107,11 +107,11 @@ std::string WidgetBindings::Text(ControlId id) const {
     text = lines->toPlainText();
   else if (auto* label = qobject_cast<QLabel*>(widget(id)))
     text = label->text();
-  // The edits take code page 1252 only; anything else is left out.
+  // A text field takes only what code page 1252 carries; a number field takes
+  // anything, and a character the code page lacks reads as '?', as it does
+  // in every 8-bit text, so that "3Ł" is no number.
   std::string out;
-  for (const uint cp : text.toUcs4()) {
-    if (const auto byte = UnicodeToCp1252(cp)) out.push_back(static_cast<char>(*byte));
-  }
+  for (const char32_t cp : text.toUcs4()) out.push_back(static_cast<char>(UnicodeToCp1252(cp).value_or('?')));
   return out;
 }
 

@@ -226,7 +226,6 @@ Can_values::Can_values(const ServiceContext& context, QWidget* parent)
   minimum_->setAccessibleName(tr("Minimum"));
   maximum_->setAccessibleName(tr("Maximum"));
   for (QLineEdit* edit : {minimum_, maximum_}) {
-    edit->setMaxLength(8);
     edit->setAlignment(Qt::AlignRight);
     edit->setMaximumWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("00000000")));
     connect(edit, &QLineEdit::returnPressed, this, [this] { OnRangeChanged(); });

@@ -8,6 +8,7 @@
 #include <QDateEdit>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QProxyStyle>
 #include <QTest>
@@ -23,6 +24,7 @@
 #include "model/model_fixtures.h"
 #include "support/fake_message_host.h"
 #include "support/qt/text_routes.h"
+#include "support/qt/when_modal_shows.h"
 #include "support/qt/widget_helpers.h"
 
 namespace kx700 {
@@ -431,6 +433,51 @@ TEST(TextFields, AStoredTextKeepsWhatTheFieldWouldNotTakeWhileItIsEdited) {
   EXPECT_EQ(LoadDossier(s.document.fixedBlocks, {}).contact,
             "An\tPeeters 20\xB0"
             "C");
+}
+
+// A number field reads its text whole: a character the records cannot carry
+// or one beyond what a number needs is refused as any other stray character,
+// the page stays and the record keeps its value.
+TEST(NumberFields, AStrayCharacterIsRefusedWhateverItIs) {
+  struct Case {
+    EditorPageKind page;
+    ControlId id;
+    QString typed;
+    const char* message;
+  };
+  const Case cases[] = {
+      {EditorPageKind::General, central_ids::kReactionTime, QString::fromUtf8("3\u0141"), "Geef een geheel getal in."},
+      {EditorPageKind::General, central_ids::kReactionTime, "7x", "Geef een geheel getal in."},
+      {EditorPageKind::General, central_ids::kRelayCards, QString::fromUtf8("5\u4e2d"), "Geef een geheel getal in."},
+      {EditorPageKind::Dossier, dossier_ids::kSirens, QString::fromUtf8("7\u0141"), "Geef een geheel getal in."},
+      {EditorPageKind::Dossier, dossier_ids::kSirens, "00000000007x", "Geef een geheel getal in."},
+      {EditorPageKind::Loops, loop_ids::kUpperLevel, QString::fromUtf8("5.5\u0141"), "Geef een getal in."},
+      {EditorPageKind::Loops, loop_ids::kUpperLevel, QString::fromUtf8("5.5\U0001F525"), "Geef een getal in."},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::to_string(c.id) + " " + c.typed.toStdString());
+    Sheet s;
+    s.document.loops.push_back(NewLoop(1, nullptr));
+    const LoopRecord loop = s.document.loops.front();
+    const CentralRecord central = s.document.central;
+    const FixedBlocks blocks = s.document.fixedBlocks;
+    ASSERT_TRUE(s.sheet->RequestPage(c.page));
+    auto* field = qobject_cast<QLineEdit*>(FieldOf(*s.sheet, c.page, c.id));
+    QAccessible::queryAccessibleInterface(field)->setText(QAccessible::Value, c.typed);
+    EXPECT_EQ(field->text().toStdString(), c.typed.toStdString());
+    std::vector<std::string> messages;
+    test::WhenModalShows<QMessageBox>([&messages](QMessageBox& box) {
+      messages.push_back(box.text().toStdString());
+      box.accept();
+    });
+    EXPECT_FALSE(
+        s.sheet->RequestPage(c.page == EditorPageKind::General ? EditorPageKind::Dossier : EditorPageKind::General));
+    EXPECT_EQ(messages, std::vector<std::string>{c.message});
+    EXPECT_TRUE(s.sheet->page(c.page)->isVisible());
+    EXPECT_TRUE(s.document.loops.front() == loop);
+    EXPECT_TRUE(s.document.central == central);
+    EXPECT_TRUE(s.document.fixedBlocks == blocks);
+  }
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -121,6 +122,21 @@ TEST_F(AnalogWindowOnPanel, TheToolBarSwitchesModesAndTheirControls) {
   EXPECT_EQ(CellAt(loops, 2, 1).back, kAnalogObserved); // 0.4 V lies inside the new range
   EXPECT_EQ(CellAt(loops, 1, 1).back, kAnalogOutOfService);
   Screenshot(*window, "analog_values_observation.png");
+
+  // A value with a character no number has is refused, whatever the
+  // character, and the range stays in force.
+  for (const QString& typed : {QStringLiteral("0.5x"), QString::fromUtf8("0.5\u0141")}) {
+    SCOPED_TRACE(typed.toStdString());
+    window->minimumEdit()->setText(typed);
+    QString message;
+    test::WhenModalShows<QMessageBox>([&message](QMessageBox& box) {
+      message = box.text();
+      box.accept();
+    });
+    QTest::mouseClick(window->startButton(), Qt::LeftButton);
+    EXPECT_EQ(message.toStdString(), "Geef een getal in.");
+    EXPECT_EQ(window->observationLabel()->text(), "Observatie\n0.3 - 5.0");
+  }
 }
 
 // One command per double click, as per click: two would switch the loop
