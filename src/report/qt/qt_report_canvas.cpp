@@ -47,11 +47,20 @@ int ReportFonts::CellHeight(FontRole role, bool printing) {
   }
 }
 
+QFont::Weight ReportFonts::Weight(FontRole role) {
+  switch (role) {
+    case FontRole::Bold:
+    case FontRole::Title: return QFont::Bold;
+    case FontRole::Italic: return QFont::Thin; // as the report's font table has it
+    default: return QFont::Normal;
+  }
+}
+
 QFont ReportFonts::FontFor(FontRole role, bool printing, double scale) {
   const bool title = role == FontRole::Title;
   QFont font(title ? kTitleFace : printing ? kPaperFace : kScreenFace);
   font.setStyleHint(title ? QFont::Serif : QFont::SansSerif);
-  font.setBold(role == FontRole::Bold || title);
+  font.setWeight(ReportFonts::Weight(role));
   font.setItalic(role == FontRole::Italic || role == FontRole::ItalicUnderline);
   font.setUnderline(role == FontRole::Underline || role == FontRole::ItalicUnderline);
   font.setPixelSize(PixelSizeForCell(font, CellHeight(role, printing) * scale));

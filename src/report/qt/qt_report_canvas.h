@@ -21,6 +21,8 @@ public:
   const QFont& operator[](FontRole role) const { return fonts_[static_cast<std::size_t>(role)]; }
   // The cell height of a role, in 0.1 mm.
   static int CellHeight(FontRole role, bool printing);
+  // The weight of a role: 700 bold and title, 100 italic, else 400.
+  static QFont::Weight Weight(FontRole role);
   static QFont FontFor(FontRole role, bool printing, double scale);
 
 private:

@@ -1,6 +1,7 @@
 // The report's fonts and what they do to its columns: every font's cell is
-// its line height, and with the real fonts no text of the fullest report runs
-// into another, on screen or on paper, in any language.
+// its line height and its weight the one its role has, and with the real
+// fonts no text of the fullest report runs into another, on screen or on
+// paper, in any language.
 #include "report/qt/qt_report_canvas.h"
 
 #include <gtest/gtest.h>
@@ -33,23 +34,26 @@ constexpr FontRole kRoles[] = {FontRole::Body,      FontRole::Bold,   FontRole::
 constexpr double kScreen = 96 / 254.0;
 constexpr double kPrinter = 1200 / 254.0;
 
-TEST(ReportFonts, EachCellIsTheHeightItsRoleIsGiven) {
+TEST(ReportFonts, EachFontHasTheCellHeightAndTheWeightOfItsRole) {
   struct Case {
     FontRole role;
     int screen, paper; // 0.1 mm
+    int weight;
   };
-  const Case cases[] = {{FontRole::Body, 48, 36},
-                        {FontRole::Bold, 48, 36},
-                        {FontRole::Italic, 48, 36},
-                        {FontRole::Underline, 48, 36},
-                        {FontRole::ItalicUnderline, 48, 36},
-                        {FontRole::Vertical, 34, 28},
-                        {FontRole::Small, 40, 30},
-                        {FontRole::Title, 70, 70}};
+  const Case cases[] = {{FontRole::Body, 48, 36, 400},
+                        {FontRole::Bold, 48, 36, 700},
+                        {FontRole::Italic, 48, 36, 100},
+                        {FontRole::Underline, 48, 36, 400},
+                        {FontRole::ItalicUnderline, 48, 36, 400},
+                        {FontRole::Vertical, 34, 28, 400},
+                        {FontRole::Small, 40, 30, 400},
+                        {FontRole::Title, 70, 70, 700}};
   for (const Case& c : cases) {
     SCOPED_TRACE(static_cast<int>(c.role));
     EXPECT_EQ(ReportFonts::CellHeight(c.role, false), c.screen);
     EXPECT_EQ(ReportFonts::CellHeight(c.role, true), c.paper);
+    EXPECT_EQ(ReportFonts::FontFor(c.role, true, kPrinter).weight(), c.weight);
+    EXPECT_EQ(ReportFonts::FontFor(c.role, false, kScreen).weight(), c.weight);
     // Ascent plus descent, to the pixel: on paper 0.02 mm, on screen 0.26 mm.
     const QFontMetricsF paper(ReportFonts::FontFor(c.role, true, kPrinter));
     EXPECT_NEAR(paper.ascent() + paper.descent(), c.paper * kPrinter, 1.0);

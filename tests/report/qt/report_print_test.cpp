@@ -5,9 +5,11 @@
 #include <QImage>
 #include <QMessageBox>
 #include <QPageRanges>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPointer>
 #include <QPrintDialog>
+#include <QPrintEngine>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
@@ -21,6 +23,7 @@
 
 #include <sys/resource.h>
 
+#include <climits>
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
@@ -322,6 +325,160 @@ TEST(ReportPrint, APdfThatCannotBeWrittenLeavesNothingAndSaysSo) {
   printer.setOutputFileName(QString::fromStdString(old));
   EXPECT_EQ(PrintReport(printer, source), PrintResult::Printed);
   EXPECT_GT(std::filesystem::file_size(old), 4096u);
+}
+
+// A printer that prints nothing: it counts what a job draws and ends the job
+// as it is told, as a print system does that takes a job or loses it.
+class FakePrintEngine final : public QPaintEngine, public QPrintEngine {
+public:
+  // A job ends in `ending`; from page `failingPage` on (if any) the printer is
+  // in error and takes no further page.
+  explicit FakePrintEngine(QPrinter::PrinterState ending, int failingPage = 0)
+      : QPaintEngine(QPaintEngine::AllFeatures), ending_(ending), failingPage_(failingPage) {
+    layout_ = QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF());
+  }
+
+  int pages = 0;
+  int texts = 0;
+
+  bool begin(QPaintDevice*) override {
+    state_ = QPrinter::Active;
+    pages = 1;
+    return true;
+  }
+  bool end() override {
+    if (state_ == QPrinter::Active) state_ = ending_;
+    return true;
+  }
+  void updateState(const QPaintEngineState&) override {}
+  void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
+  void drawTextItem(const QPointF&, const QTextItem&) override { ++texts; }
+  void drawLines(const QLineF*, int) override {}
+  void drawPath(const QPainterPath&) override {}
+  void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
+  Type type() const override { return QPaintEngine::User; }
+
+  void setProperty(PrintEnginePropertyKey key, const QVariant& value) override {
+    if (key == PPK_QPageLayout) layout_ = value.value<QPageLayout>();
+  }
+  QVariant property(PrintEnginePropertyKey key) const override {
+    switch (key) {
+      case PPK_QPageLayout: return QVariant::fromValue(layout_);
+      case PPK_Resolution: return kDpi;
+      default: return {};
+    }
+  }
+  bool newPage() override {
+    if (failingPage_ > 0 && pages + 1 >= failingPage_) {
+      state_ = QPrinter::Error;
+      return false;
+    }
+    ++pages;
+    return true;
+  }
+  bool abort() override {
+    state_ = QPrinter::Aborted;
+    return true;
+  }
+  int metric(QPaintDevice::PaintDeviceMetric id) const override {
+    const QRect page = layout_.paintRectPixels(kDpi);
+    switch (id) {
+      case QPaintDevice::PdmWidth: return page.width();
+      case QPaintDevice::PdmHeight: return page.height();
+      case QPaintDevice::PdmWidthMM: return static_cast<int>(layout_.paintRect(QPageLayout::Millimeter).width());
+      case QPaintDevice::PdmHeightMM: return static_cast<int>(layout_.paintRect(QPageLayout::Millimeter).height());
+      case QPaintDevice::PdmDpiX:
+      case QPaintDevice::PdmDpiY:
+      case QPaintDevice::PdmPhysicalDpiX:
+      case QPaintDevice::PdmPhysicalDpiY: return kDpi;
+      case QPaintDevice::PdmDevicePixelRatio: return 1;
+      case QPaintDevice::PdmDevicePixelRatioScaled: return static_cast<int>(QPaintDevice::devicePixelRatioFScale());
+      case QPaintDevice::PdmDepth: return 32;
+      case QPaintDevice::PdmNumColors: return INT_MAX;
+      default: return 0;
+    }
+  }
+  QPrinter::PrinterState printerState() const override { return state_; }
+
+private:
+  static constexpr int kDpi = 300;
+  QPrinter::PrinterState ending_;
+  int failingPage_;
+  QPrinter::PrinterState state_ = QPrinter::Idle;
+  QPageLayout layout_;
+};
+
+class FakePrinter final : public QPrinter {
+public:
+  explicit FakePrinter(FakePrintEngine& engine) { setEngines(&engine, &engine); }
+};
+
+// A job sent to a printer is printed only when the printer took it whole: a
+// job that ends in error, is aborted or loses a page is a failed print.
+TEST(ReportPrint, AJobThePrinterDoesNotTakeWholeIsAFailedPrint) {
+  const Configuration configuration = test::MakeFullConfiguration();
+  const ReportSource source{configuration, configuration.version, {2026, 12, 10, 9, 0, 0, 4}};
+  struct Case {
+    const char* name;
+    QPrinter::PrinterState ending;
+    int failingPage;
+    PrintResult result;
+  };
+  const Case cases[] = {
+      {"taken", QPrinter::Idle, 0, PrintResult::Printed},
+      {"error", QPrinter::Error, 0, PrintResult::Failed},
+      {"aborted", QPrinter::Aborted, 0, PrintResult::Failed},
+      {"out of paper on page 2", QPrinter::Idle, 2, PrintResult::Failed},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    FakePrintEngine engine(c.ending, c.failingPage);
+    FakePrinter printer(engine);
+    ASSERT_EQ(PrintablePageHeightMm(printer), 297);
+    const int pages = ReportPageCountOn(printer, source);
+    ASSERT_GE(pages, 2);
+    EXPECT_EQ(PrintReport(printer, source), c.result);
+    EXPECT_EQ(engine.pages, c.failingPage ? c.failingPage - 1 : pages);
+    EXPECT_GT(engine.texts, 0);
+  }
+}
+
+// A page with less than a millimetre to print on takes no report: the job is
+// refused as a failed print and writes no file, by the menu, by a direct
+// print or in the preview.
+TEST(ReportPrint, APageTooShortToPrintOnIsRefused) {
+  const Configuration configuration = test::MakeFullConfiguration();
+  const ReportSource source{configuration, configuration.version, {2026, 12, 10, 9, 0, 0, 4}};
+  test::TempDir dir;
+  const QPageSize strip(QSizeF(210, 0.9), QPageSize::Millimeter, QStringLiteral("strip"));
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(QString::fromStdString(dir.File("strip.pdf")));
+  printer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+  ASSERT_TRUE(printer.setPageSize(strip));
+  ASSERT_EQ(PrintablePageHeightMm(printer), 0);
+  EXPECT_EQ(ReportPageCountOn(printer, source), 0);
+  EXPECT_EQ(PrintReport(printer, source), PrintResult::Failed);
+  EXPECT_EQ(DrawReportOn(printer, source), PrintResult::Failed);
+  EXPECT_FALSE(std::filesystem::exists(dir.File("strip.pdf")));
+  // A page of one millimetre takes its strip of the report.
+  ASSERT_TRUE(printer.setPageSize(QPageSize(QSizeF(210, 1.2), QPageSize::Millimeter, QStringLiteral("mm"))));
+  ASSERT_EQ(PrintablePageHeightMm(printer), 1);
+  EXPECT_GT(ReportPageCountOn(printer, source), 1000);
+
+  QtDialogRunner dialogs{{}};
+  QPrinter& shared = dialogs.printer();
+  shared.setOutputFormat(QPrinter::PdfFormat);
+  shared.setOutputFileName(QString::fromStdString(dir.File("menu.pdf")));
+  QString box;
+  test::WhenModalShows<QPrintDialog>([&](QPrintDialog& dialog) {
+    CatchNextBox(box);
+    dialog.accept();
+    shared.setPageSize(strip);
+  });
+  dialogs.RunPrint(source);
+  EXPECT_EQ(box, QStringLiteral("Het afdrukken is mislukt."));
+  EXPECT_FALSE(std::filesystem::exists(dir.File("menu.pdf")));
 }
 
 // A PDF printed through a symbolic link goes into the file the link points
