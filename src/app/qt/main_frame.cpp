@@ -64,6 +64,12 @@ CMainFrame::~CMainFrame() {
 
 namespace {
 
+// While a modal dialog is up the window system keeps the user's input from
+// the menus, but a screen reader can still trigger an entry. Such a command
+// does nothing: a second parameter sheet, or a file opened under an open
+// dialog, would work on the document that the dialog is changing.
+bool ModalDialogUp() { return QApplication::activeModalWidget() != nullptr; }
+
 // A disabled command must look disabled: many icons (dark line drawings in
 // particular) look the same in the style's own disabled form, so the
 // disabled form is drawn grey and faded.
@@ -223,6 +229,7 @@ void CMainFrame::RefreshCommandStates() {
 }
 
 void CMainFrame::RunCommand(int id) {
+  if (ModalDialogUp()) return;
   app_.Dispatch(id);
   RefreshCommandStates();
 }
@@ -258,7 +265,9 @@ void CMainFrame::UpdateRecentFiles() {
   for (std::size_t i = 0; i < files.size(); ++i) {
     const QString path = QString::fromStdString(files[i]);
     auto* a = new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(path)), this);
-    connect(a, &QAction::triggered, this, [this, path] { app_.controller().OpenDocumentFile(path.toStdString()); });
+    connect(a, &QAction::triggered, this, [this, path] {
+      if (!ModalDialogUp()) app_.controller().OpenDocumentFile(path.toStdString());
+    });
     fileMenu_->insertAction(recentEnd_, a);
     recentActions_.push_back(a);
   }

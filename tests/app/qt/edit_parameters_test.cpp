@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
+#include <QTimer>
 
 #include "app/application.h"
 #include "app/qt/main_frame.h"
@@ -261,6 +263,57 @@ TEST(EditParameters, ANewDocumentMadeOnEveryPagePassesTheChecksAndTheRoundTrip) 
   EXPECT_TRUE(received.central == sent.central);
   EXPECT_TRUE(received.fixedBlocks.customer == sent.fixedBlocks.customer);
   EXPECT_TRUE(received.fixedBlocks.installation == sent.fixedBlocks.installation);
+}
+
+// While the sheet is open a menu entry that a screen reader triggers (the
+// window system keeps the user from the menus) does nothing: no second sheet
+// opens on the document, and no other file takes its place.
+TEST(EditParameters, NoMenuEntryRunsWhileTheSheetIsOpen) {
+  test::TempDir dir;
+  const std::string other = (dir.path() / "other.qnd3").string();
+  {
+    CPc_kx700Doc source;
+    source.AdoptConfiguration(test::MakeFullConfiguration());
+    test::FakeMessageHost quiet;
+    ASSERT_TRUE(source.WriteFile(other, quiet));
+  }
+  Program p;
+  ASSERT_TRUE(p.app.controller().OpenDocumentFile(other));
+  p.host.Answer(MessageAnswer::Ok); // the data of the file are to go
+  ASSERT_TRUE(p.app.controller().OnFileNew());
+  const std::size_t boxes = p.host.boxes().size();
+  QAction* recent = nullptr;
+  for (QAction* a : p.frame->findChildren<QAction*>()) {
+    if (a->text().endsWith(QStringLiteral("other.qnd3"))) recent = a;
+  }
+  ASSERT_NE(recent, nullptr);
+
+  int sheets = 0;
+  int others = 0;
+  test::WhenModalShows<CParameterSheet>([&](CParameterSheet& sheet) {
+    ++sheets;
+    // A second sheet, if one came, is closed again so that the test goes on.
+    QTimer::singleShot(100, &sheet, [&sheet, &others] {
+      if (auto* second = qobject_cast<CParameterSheet*>(QApplication::activeModalWidget()); second != &sheet) {
+        ++others;
+        if (second) second->reject();
+      }
+    });
+    p.frame->action(kCmdEditParameters)->trigger();
+    recent->trigger();
+    p.frame->action(kCmdFileNew)->trigger();
+    QTest::qWait(200);
+    sheet.reject();
+  });
+  p.frame->action(kCmdEditParameters)->trigger();
+  EXPECT_EQ(sheets, 1);
+  EXPECT_EQ(others, 0);
+  EXPECT_EQ(p.app.controller().path(), "");
+  EXPECT_EQ(p.host.boxes().size(), boxes);
+  // Once it has closed, the menus work again.
+  p.host.Answer(MessageAnswer::Ok);
+  recent->trigger();
+  EXPECT_EQ(p.app.controller().path(), other);
 }
 
 } // namespace
