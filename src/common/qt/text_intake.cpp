@@ -4,6 +4,7 @@
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
 #include <QTextCursor>
+#include <QTextDocument>
 
 #include <algorithm>
 #include <utility>
@@ -12,8 +13,26 @@ namespace kx700 {
 
 namespace {
 
-// Enough for every undo and redo a user makes in one field.
-constexpr qsizetype kHeldBefore = 100;
+// Where `now` differs from `before`: it keeps the first `head` and the last
+// `tail` characters of `before`, as many as it can. Repeated characters can
+// leave more than one way to say so; then the change ends at `cursor` where
+// it can, as an insertion ends where the cursor stands after it.
+struct Change {
+  qsizetype head = 0;
+  qsizetype tail = 0;
+};
+
+Change ChangeBetween(const QString& before, const QString& now, qsizetype cursor) {
+  const qsizetype shorter = std::min(before.size(), now.size());
+  qsizetype head = 0;
+  while (head < shorter && before[head] == now[head]) ++head;
+  qsizetype tail = 0;
+  while (tail < shorter && before[before.size() - 1 - tail] == now[now.size() - 1 - tail]) ++tail;
+  const qsizetype kept = std::min(head + tail, shorter);
+  // With `h` of them at the head, the change ends at now.size() - kept + h.
+  const qsizetype h = std::clamp(cursor - (now.size() - kept), kept - tail, head);
+  return {h, kept - h};
+}
 
 } // namespace
 
@@ -30,15 +49,23 @@ qsizetype TextIntake::Room(QStringView text) const {
 }
 
 QString TextIntake::Take(const QString& now, int& cursor) {
-  if (now != held_ && !heldBefore_.contains(now)) {
-    // What was put in lies between what `now` keeps of the start and of the
-    // end of the text held.
-    const qsizetype shorter = std::min(held_.size(), now.size());
-    qsizetype head = 0;
-    while (head < shorter && held_[head] == now[head]) ++head;
-    qsizetype tail = 0;
-    while (tail < shorter - head && held_[held_.size() - 1 - tail] == now[now.size() - 1 - tail]) ++tail;
-    QString put = filter_(now.mid(head, now.size() - head - tail));
+  if (now == held_) return now;
+  QString kept = now;
+  if (!heldBefore_.contains(now)) {
+    const auto [head, tail] = ChangeBetween(held_, now, cursor);
+    // What the change brings that the field held in its place (a text moved
+    // within the field, a letter typed over itself) goes in as it stands;
+    // the rest goes through the filter.
+    QString removed = held_.mid(head, held_.size() - head - tail);
+    QString put;
+    for (const QChar c : QStringView(now).mid(head, now.size() - head - tail)) {
+      if (const qsizetype at = removed.indexOf(c); at >= 0) {
+        removed.remove(at, 1);
+        put += c;
+      } else {
+        put += filter_(QString(c));
+      }
+    }
     qsizetype room = limit_ - Room(QStringView(now).left(head)) - Room(QStringView(now).right(tail));
     qsizetype fits = 0;
     for (; fits < put.size(); ++fits) {
@@ -46,19 +73,11 @@ QString TextIntake::Take(const QString& now, int& cursor) {
       if (room < 0) break;
     }
     put.truncate(fits);
-    const QString kept = now.left(head) + put + now.right(tail);
-    if (kept != now) {
-      cursor = static_cast<int>(head + put.size());
-      heldBefore_.append(std::exchange(held_, kept));
-      if (heldBefore_.size() > kHeldBefore) heldBefore_.removeFirst();
-      return kept;
-    }
+    kept = now.left(head) + put + now.right(tail);
+    if (kept != now) cursor = static_cast<int>(head + put.size());
   }
-  if (now != held_) {
-    heldBefore_.append(std::exchange(held_, now));
-    if (heldBefore_.size() > kHeldBefore) heldBefore_.removeFirst();
-  }
-  return now;
+  if (kept != held_) heldBefore_.insert(std::exchange(held_, kept));
+  return kept;
 }
 
 LineEditIntake::LineEditIntake(TextIntake intake, QLineEdit* edit)
@@ -69,7 +88,13 @@ LineEditIntake::LineEditIntake(TextIntake intake, QLineEdit* edit)
 }
 
 QValidator::State LineEditIntake::validate(QString& input, int& pos) const {
-  input = intake_.Take(input, pos);
+  const QString before = intake_.held();
+  const QString kept = intake_.Take(input, pos);
+  // A key pressed in a full field: nothing of the edit goes in, and the edit
+  // undoes itself, which keeps the field's undo history. A text set whole
+  // has no history to keep and takes the text the field held.
+  if (kept == before && input != before && edit_->isUndoAvailable()) return Invalid;
+  input = kept;
   return Acceptable;
 }
 
@@ -86,14 +111,14 @@ LineEditIntake* LineEditIntake::Of(const QLineEdit* edit) {
 
 PlainTextIntake::PlainTextIntake(TextIntake intake, QPlainTextEdit* edit)
     : QObject(edit), edit_(edit), intake_(std::move(intake)) {
-  intake_.Hold(edit->toPlainText());
+  intake_.Hold(PlainTextOf(*edit));
   connect(edit, &QPlainTextEdit::textChanged, this, &PlainTextIntake::OnChanged);
 }
 
 void PlainTextIntake::Show(const QString& text) {
   const QSignalBlocker quiet(edit_);
   edit_->setPlainText(text);
-  intake_.Hold(edit_->toPlainText());
+  intake_.Hold(PlainTextOf(*edit_));
 }
 
 PlainTextIntake* PlainTextIntake::Of(const QPlainTextEdit* edit) {
@@ -101,7 +126,7 @@ PlainTextIntake* PlainTextIntake::Of(const QPlainTextEdit* edit) {
 }
 
 void PlainTextIntake::OnChanged() {
-  const QString now = edit_->toPlainText();
+  const QString now = PlainTextOf(*edit_);
   int cursor = edit_->textCursor().position();
   const QString kept = intake_.Take(now, cursor);
   if (kept == now) return;
@@ -110,6 +135,17 @@ void PlainTextIntake::OnChanged() {
   QTextCursor at = edit_->textCursor();
   at.setPosition(cursor);
   edit_->setTextCursor(at);
+}
+
+QString PlainTextOf(const QPlainTextEdit& edit) {
+  QString text = edit.document()->toRawText();
+  for (QChar& c : text) {
+    // Paragraph and line separators, and the marks of frames, which a plain
+    // text edit does not make.
+    if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator || c == QChar(0xFDD0) || c == QChar(0xFDD1))
+      c = QLatin1Char('\n');
+  }
+  return text;
 }
 
 } // namespace kx700

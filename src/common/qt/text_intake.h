@@ -1,7 +1,7 @@
 #pragma once
 
+#include <QSet>
 #include <QString>
-#include <QStringList>
 #include <QValidator>
 
 #include <functional>
@@ -16,8 +16,8 @@ namespace kx700 {
 // field does not take are left out first, and what is left is then cut where
 // the field is full, so a character left out takes no room. What the field
 // held before stays as it stands, also what it would not take from the user
-// (a text from a file or the panel), and so does a text it held before (an
-// undo or a redo returns to one).
+// (a text from a file or the panel): where it is moved within the field, and
+// when an undo or a redo returns to a text the field held.
 class TextIntake {
 public:
   // What the field takes of a text put into it.
@@ -29,9 +29,10 @@ public:
 
   // The field holds `text` as the program put it there.
   void Hold(const QString& text);
-  // What the field keeps when a change leaves `now` in it; it then holds
-  // that. When something is left out or cut, `cursor` moves to the end of
-  // what went in.
+  const QString& held() const { return held_; }
+  // What the field keeps when a change leaves `now` in it, with the cursor
+  // at `cursor` (where an insertion ends); it then holds that. When something
+  // is left out or cut, `cursor` moves to the end of what went in.
   QString Take(const QString& now, int& cursor);
 
 private:
@@ -41,7 +42,7 @@ private:
   qsizetype limit_;
   bool lineBreaksTakeTwo_;
   QString held_;
-  QStringList heldBefore_;
+  QSet<QString> heldBefore_;
 };
 
 // A line edit's rules, as its validator: every change of its text goes
@@ -79,5 +80,9 @@ private:
   QPlainTextEdit* edit_;
   TextIntake intake_;
 };
+
+// The text of a multi-line edit as it holds it, with '\n' between its lines.
+// (QPlainTextEdit::toPlainText() gives a no-break space as a blank.)
+QString PlainTextOf(const QPlainTextEdit& edit);
 
 } // namespace kx700

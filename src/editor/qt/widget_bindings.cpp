@@ -104,7 +104,7 @@ std::string WidgetBindings::Text(ControlId id) const {
   if (auto* edit = qobject_cast<QLineEdit*>(widget(id)))
     text = edit->text();
   else if (auto* lines = qobject_cast<QPlainTextEdit*>(widget(id)))
-    text = lines->toPlainText();
+    text = PlainTextOf(*lines);
   else if (auto* label = qobject_cast<QLabel*>(widget(id)))
     text = label->text();
   // A text field takes only what code page 1252 carries; a number field takes

@@ -271,14 +271,16 @@ TEST(DossierPageWidget, AnInvalidTextIsTakenAsTypingTakesItHoweverItComes) {
 }
 
 // A dossier from a file or a panel may hold what the fields never take from
-// the user, such as a tab that another program let in: the fields show it as
-// it stands, the page stores it back unchanged, and typing beside it goes in
-// as anywhere.
+// the user, such as a tab or a no-break space that another program let in:
+// the fields show it as it stands, the page stores it back unchanged, and
+// typing beside it goes in as anywhere.
 TEST(DossierPageWidget, AStoredTextIsShownAndKeptAsItStands) {
   using namespace dossier_ids;
   const auto withTabs = [](FixedBlocks& blocks) {
     DossierForm form = LoadDossier(blocks, {});
-    form.address = "Kerkstraat 12\tbus 3\r\n9000 Gent";
+    form.address =
+        "Kerkstraat 12\tbus\xA0"
+        "3\r\n9000 Gent";
     form.notes = "Sleutel:\tbij de receptie.";
     form.contact = "An\tPeeters";
     StoreDossier(form, blocks);
@@ -289,7 +291,7 @@ TEST(DossierPageWidget, AStoredTextIsShownAndKeptAsItStands) {
     withTabs(s.document.fixedBlocks);
     const FixedBlocks before = s.document.fixedBlocks;
     auto* page = s.Show<Cdocu>(EditorPageKind::Dossier);
-    EXPECT_EQ(FieldText(page->control(kAddress)), "Kerkstraat 12\tbus 3\n9000 Gent");
+    EXPECT_EQ(FieldText(page->control(kAddress)), "Kerkstraat 12\tbus\u00a03\n9000 Gent");
     EXPECT_EQ(FieldText(page->control(kNotes)), "Sleutel:\tbij de receptie.");
     EXPECT_EQ(FieldText(page->control(kContact)), "An\tPeeters");
     ASSERT_TRUE(s.editor->Ok());
@@ -427,7 +429,10 @@ TEST(TextFields, AStoredTextKeepsWhatTheFieldWouldNotTakeWhileItIsEdited) {
   test::TypeText(contact, "x");
   EXPECT_EQ(contact->text().toStdString(), "x");
   contact->undo();
-  contact->undo();
+  EXPECT_EQ(contact->text().toStdString(), (stored + "C").toStdString());
+  contact->undo(); // the refused '\u00b0' left the history as it was
+  EXPECT_EQ(contact->text().toStdString(), stored.toStdString());
+  contact->redo();
   EXPECT_EQ(contact->text().toStdString(), (stored + "C").toStdString());
   ASSERT_TRUE(s.editor->Ok());
   EXPECT_EQ(LoadDossier(s.document.fixedBlocks, {}).contact,

@@ -14,11 +14,13 @@
 #include <functional>
 #include <utility>
 
+#include "common/qt/text_intake.h"
+
 namespace kx700::test {
 
 // The text of a line edit or a multi-line edit.
 inline QString FieldText(QWidget* w) {
-  if (auto* lines = qobject_cast<QPlainTextEdit*>(w)) return lines->toPlainText();
+  if (auto* lines = qobject_cast<QPlainTextEdit*>(w)) return PlainTextOf(*lines);
   return qobject_cast<QLineEdit*>(w)->text();
 }
 
