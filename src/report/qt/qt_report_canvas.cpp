@@ -51,7 +51,7 @@ QFont::Weight ReportFonts::Weight(FontRole role) {
   switch (role) {
     case FontRole::Bold:
     case FontRole::Title: return QFont::Bold;
-    case FontRole::Italic: return QFont::Thin; // as the report's font table has it
+    case FontRole::Italic: return QFont::Thin; // the italic font is a thin one
     default: return QFont::Normal;
   }
 }
