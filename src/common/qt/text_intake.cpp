@@ -63,7 +63,7 @@ QString TextIntake::Take(const QString& now, int& cursor) {
         removed.remove(at, 1);
         put += c;
       } else {
-        put += filter_(QString(c));
+        put += filter_(c);
       }
     }
     qsizetype room = limit_ - Room(QStringView(now).left(head)) - Room(QStringView(now).right(tail));

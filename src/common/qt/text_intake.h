@@ -20,8 +20,9 @@ namespace kx700 {
 // when an undo or a redo returns to a text the field held.
 class TextIntake {
 public:
-  // What the field takes of a text put into it.
-  using Filter = std::function<QString(const QString&)>;
+  // What the field takes of one character put into it: the character,
+  // another in its place, or nothing.
+  using Filter = std::function<QString(QChar)>;
 
   // At most `limit` characters, a line break counting two where
   // `lineBreaksTakeTwo` (it is stored as CR LF).

@@ -21,24 +21,20 @@ namespace kx700 {
 
 namespace {
 
-// What the records can carry of a text put into a field: see
-// EnteredTextByte; line breaks stay where `lines`.
-QString RecordTextOnly(const QString& text, bool lines) {
-  QString kept;
-  kept.reserve(text.size());
-  for (const char32_t cp : text.toUcs4()) {
-    if (lines && cp == U'\n')
-      kept += QLatin1Char('\n');
-    else if (const auto byte = EnteredTextByte(cp))
-      kept += QChar(static_cast<char16_t>(Cp1252ToUnicode(*byte)));
-  }
-  return kept;
+// What the records can carry of a character put into a field: see
+// EnteredTextByte; a line break stays where `lines`. Half of a surrogate pair
+// lies outside the code page.
+QString RecordCharacter(QChar c, bool lines) {
+  if (lines && c == QLatin1Char('\n')) return c;
+  if (c.isSurrogate()) return {};
+  const auto byte = EnteredTextByte(c.unicode());
+  return byte ? QString(QChar(static_cast<char16_t>(Cp1252ToUnicode(*byte)))) : QString();
 }
 
 } // namespace
 
 void MakeTextField(QLineEdit* edit, int maxChars) {
-  new LineEditIntake(TextIntake([](const QString& put) { return RecordTextOnly(put, false); }, maxChars), edit);
+  new LineEditIntake(TextIntake([](QChar c) { return RecordCharacter(c, false); }, maxChars), edit);
 }
 
 QLineEdit* NewTextField(QWidget* parent, int maxChars) {
@@ -64,7 +60,7 @@ QLabel* NewBuddyLabel(const QString& text, QWidget* buddy, QWidget* parent) {
 
 void MakeLinesField(QPlainTextEdit* edit, int maxStored) {
   edit->setTabChangesFocus(true);
-  new PlainTextIntake(TextIntake([](const QString& put) { return RecordTextOnly(put, true); }, maxStored, true), edit);
+  new PlainTextIntake(TextIntake([](QChar c) { return RecordCharacter(c, true); }, maxStored, true), edit);
 }
 
 namespace {

@@ -27,13 +27,7 @@ QLabel* DeviceLabel(const QString& device, QWidget* parent) {
 
 // A port number: digits only. Whatever else comes, typed, pasted or set by a
 // screen reader, is left out, and the digits go in as far as there is room.
-QString DigitsOnly(const QString& text) {
-  QString digits;
-  for (const QChar c : text) {
-    if (c >= QLatin1Char('0') && c <= QLatin1Char('9')) digits += c;
-  }
-  return digits;
-}
+QString DigitOnly(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9') ? QString(c) : QString(); }
 
 } // namespace
 
@@ -60,7 +54,7 @@ Ccommunication_settings::Ccommunication_settings(int requestedPort, int requeste
   otherPort_ = new QLineEdit(portBox);
   otherLabel->setBuddy(otherPort_);
   otherPort_->setObjectName(QStringLiteral("otherPort"));
-  new LineEditIntake(TextIntake(DigitsOnly, 3), otherPort_);
+  new LineEditIntake(TextIntake(DigitOnly, 3), otherPort_);
   otherPort_->setMaximumWidth(60);
   grid->addWidget(otherPort_, 4, 1);
   otherDevice_ = DeviceLabel(QString(), portBox);

@@ -54,16 +54,19 @@ struct Program {
   }
 };
 
+// Writes the fullest configuration into a file.
+bool WriteFullConfiguration(const std::string& path) {
+  CPc_kx700Doc source;
+  source.AdoptConfiguration(test::MakeFullConfiguration());
+  test::FakeMessageHost quiet;
+  return source.WriteFile(path, quiet);
+}
+
 TEST(EditParameters, ALoopChangedInTheSheetIsSavedAndNothingElseChanges) {
   test::TempDir dir;
   const std::string original = (dir.path() / "full.qnd3").string();
   const std::string edited = (dir.path() / "edited.qnd3").string();
-  {
-    CPc_kx700Doc source;
-    source.AdoptConfiguration(test::MakeFullConfiguration());
-    test::FakeMessageHost quiet;
-    ASSERT_TRUE(source.WriteFile(original, quiet));
-  }
+  ASSERT_TRUE(WriteFullConfiguration(original));
   Program p;
   ASSERT_TRUE(p.app.controller().OpenDocumentFile(original));
   Configuration expected = p.app.document().configuration();
@@ -271,12 +274,7 @@ TEST(EditParameters, ANewDocumentMadeOnEveryPagePassesTheChecksAndTheRoundTrip) 
 TEST(EditParameters, NoMenuEntryRunsWhileTheSheetIsOpen) {
   test::TempDir dir;
   const std::string other = (dir.path() / "other.qnd3").string();
-  {
-    CPc_kx700Doc source;
-    source.AdoptConfiguration(test::MakeFullConfiguration());
-    test::FakeMessageHost quiet;
-    ASSERT_TRUE(source.WriteFile(other, quiet));
-  }
+  ASSERT_TRUE(WriteFullConfiguration(other));
   Program p;
   ASSERT_TRUE(p.app.controller().OpenDocumentFile(other));
   p.host.Answer(MessageAnswer::Ok); // the data of the file are to go

@@ -14,10 +14,7 @@ namespace kx700 {
 namespace {
 
 // A field that takes anything but '€'.
-QString NoEuro(const QString& put) {
-  QString kept = put;
-  return kept.remove(QChar(0x20AC));
-}
+QString NoEuro(QChar c) { return c == QChar(0x20AC) ? QString() : QString(c); }
 
 std::string Utf8(const QString& text) { return text.toStdString(); }
 
