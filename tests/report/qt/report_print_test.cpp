@@ -50,6 +50,11 @@
 namespace kx700 {
 namespace {
 
+// The report of `configuration`, printed on one fixed day.
+ReportSource PrintedOnADay(const Configuration& configuration) {
+  return {configuration, configuration.version, {2026, 12, 10, 9, 0, 0, 4}};
+}
+
 QString Output(const QString& program, const QStringList& arguments) {
   QProcess process;
   process.start(program, arguments);
@@ -64,7 +69,7 @@ TEST(ReportPrint, AFullConfigurationPrintsToPdfAsLaidOut) {
   test::TempDir dir;
   const QString pdf = QString::fromStdString((dir.path() / "report.pdf").string());
   const Configuration configuration = test::MakeFullConfiguration();
-  const ReportSource source{configuration, configuration.version, {2026, 12, 10, 9, 0, 0, 4}};
+  const ReportSource source = PrintedOnADay(configuration);
 
   QPrinter printer(QPrinter::HighResolution);
   printer.setOutputFormat(QPrinter::PdfFormat);
@@ -110,8 +115,7 @@ TEST(ReportPrint, ThePageRangeIsHonoured) {
   printer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
   printer.setPrintRange(QPrinter::PageRange);
   printer.setFromTo(2, 2);
-  ASSERT_EQ(PrintReport(printer, {configuration, configuration.version, {2026, 12, 10, 9, 0, 0, 4}}),
-            PrintResult::Printed);
+  ASSERT_EQ(PrintReport(printer, PrintedOnADay(configuration)), PrintResult::Printed);
   EXPECT_TRUE(Output(QStringLiteral("pdfinfo"), {pdf}).contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n"))));
   EXPECT_FALSE(Output(QStringLiteral("pdftotext"), {pdf, "-"}).contains("Brandmeldcentrale KX700"));
 }
@@ -188,7 +192,7 @@ TEST(ReportPrint, EveryJobStartsAtAllPagesUpToTheLastOne) {
   test::TempDir dir;
   const QString pdf = QString::fromStdString(dir.File("report.pdf"));
   const Configuration configuration = test::MakeFullConfiguration();
-  const ReportSource source{configuration, configuration.version, {2026, 12, 10, 9, 0, 0, 4}};
+  const ReportSource source = PrintedOnADay(configuration);
   QtDialogRunner dialogs{{}};
   QPrinter& printer = dialogs.printer();
   printer.setOutputFormat(QPrinter::PdfFormat);
@@ -233,7 +237,7 @@ TEST(ReportPrint, EveryJobStartsAtAllPagesUpToTheLastOne) {
 // leaves one.
 TEST(ReportPrint, ARangePastTheReportIsAnswered) {
   const Configuration configuration = test::MakeFullConfiguration();
-  const ReportSource source{configuration, configuration.version, {2026, 12, 10, 9, 0, 0, 4}};
+  const ReportSource source = PrintedOnADay(configuration);
   test::TempDir dir;
   QPrinter printer(QPrinter::HighResolution);
   printer.setOutputFormat(QPrinter::PdfFormat);
@@ -277,7 +281,7 @@ TEST(ReportPrint, ARangePastTheReportIsAnswered) {
 // half file, keeps the file it was to replace, and says that the print failed.
 TEST(ReportPrint, APdfThatCannotBeWrittenLeavesNothingAndSaysSo) {
   const Configuration configuration = test::MakeFullConfiguration();
-  const ReportSource source{configuration, configuration.version, {2026, 12, 10, 9, 0, 0, 4}};
+  const ReportSource source = PrintedOnADay(configuration);
   test::TempDir dir;
   const std::string old = dir.File("old.pdf");
   test::TempDir::Write(old, {'o', 'l', 'd'});
@@ -417,7 +421,7 @@ public:
 // job that ends in error, is aborted or loses a page is a failed print.
 TEST(ReportPrint, AJobThePrinterDoesNotTakeWholeIsAFailedPrint) {
   const Configuration configuration = test::MakeFullConfiguration();
-  const ReportSource source{configuration, configuration.version, {2026, 12, 10, 9, 0, 0, 4}};
+  const ReportSource source = PrintedOnADay(configuration);
   struct Case {
     const char* name;
     QPrinter::PrinterState ending;
@@ -448,7 +452,7 @@ TEST(ReportPrint, AJobThePrinterDoesNotTakeWholeIsAFailedPrint) {
 // print or in the preview.
 TEST(ReportPrint, APageTooShortToPrintOnIsRefused) {
   const Configuration configuration = test::MakeFullConfiguration();
-  const ReportSource source{configuration, configuration.version, {2026, 12, 10, 9, 0, 0, 4}};
+  const ReportSource source = PrintedOnADay(configuration);
   test::TempDir dir;
   const QPageSize strip(QSizeF(210, 0.9), QPageSize::Millimeter, QStringLiteral("strip"));
   QPrinter printer(QPrinter::HighResolution);
@@ -494,8 +498,7 @@ TEST(ReportPrint, APdfThroughALinkGoesIntoTheLinkedFile) {
   QPrinter printer(QPrinter::HighResolution);
   printer.setOutputFormat(QPrinter::PdfFormat);
   printer.setOutputFileName(QString::fromStdString(link.string()));
-  ASSERT_EQ(PrintReport(printer, {configuration, configuration.version, {2026, 12, 10, 9, 0, 0, 4}}),
-            PrintResult::Printed);
+  ASSERT_EQ(PrintReport(printer, PrintedOnADay(configuration)), PrintResult::Printed);
   EXPECT_TRUE(std::filesystem::is_symlink(link));
   EXPECT_GT(std::filesystem::file_size(target), 4096u);
 }
@@ -520,8 +523,7 @@ TEST(ReportPrint, OnlyThePaperCutsALongLine) {
   printer.setOutputFileName(pdf);
   printer.setPageSize(QPageSize(QPageSize::A4));
   printer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
-  ASSERT_EQ(PrintReport(printer, {configuration, configuration.version, {2026, 12, 10, 9, 0, 0, 4}}),
-            PrintResult::Printed);
+  ASSERT_EQ(PrintReport(printer, PrintedOnADay(configuration)), PrintResult::Printed);
   const QString png = QString::fromStdString(dir.File("page"));
   Output(QStringLiteral("pdftoppm"), {"-png", "-r", "254", "-singlefile", pdf, png}); // 1 pixel = 0.1 mm
   const QImage page(png + ".png");
@@ -535,7 +537,7 @@ TEST(ReportPrint, OnlyThePaperCutsALongLine) {
 // After a print of page 2 alone, the preview still shows the whole report.
 TEST(ReportPrint, ThePreviewShowsEveryPageAfterARangeWasPrinted) {
   const Configuration configuration = test::MakeFullConfiguration();
-  const ReportSource source{configuration, configuration.version, {2026, 12, 10, 9, 0, 0, 4}};
+  const ReportSource source = PrintedOnADay(configuration);
   QtDialogRunner dialogs{{}};
   QPrinter& printer = dialogs.printer();
   printer.setOutputFormat(QPrinter::PdfFormat);
@@ -563,7 +565,7 @@ TEST(ReportPrint, ThePreviewShowsEveryPageAfterARangeWasPrinted) {
 // print that fails is answered and leaves no file.
 TEST(ReportPrint, ThePreviewsPrintButtonPrintsAsTheMenuDoes) {
   const Configuration configuration = test::MakeFullConfiguration();
-  const ReportSource source{configuration, configuration.version, {2026, 12, 10, 9, 0, 0, 4}};
+  const ReportSource source = PrintedOnADay(configuration);
   test::TempDir dir;
   QtDialogRunner dialogs{{}};
   QPrinter& printer = dialogs.printer();
