@@ -89,6 +89,11 @@ LineEditIntake::LineEditIntake(TextIntake intake, QLineEdit* edit)
 
 QValidator::State LineEditIntake::validate(QString& input, int& pos) const {
   const QString before = intake_.held();
+  if (!edit_->isEnabled()) {
+    input = before;
+    pos = std::min(pos, static_cast<int>(before.size()));
+    return Acceptable;
+  }
   const QString kept = intake_.Take(input, pos);
   // A key pressed in a full field: nothing of the edit goes in, and the edit
   // undoes itself, which keeps the field's undo history. A text set whole
@@ -128,12 +133,12 @@ PlainTextIntake* PlainTextIntake::Of(const QPlainTextEdit* edit) {
 void PlainTextIntake::OnChanged() {
   const QString now = PlainTextOf(*edit_);
   int cursor = edit_->textCursor().position();
-  const QString kept = intake_.Take(now, cursor);
+  const QString kept = edit_->isEnabled() ? intake_.Take(now, cursor) : intake_.held();
   if (kept == now) return;
   const QSignalBlocker quiet(edit_);
   edit_->setPlainText(kept);
   QTextCursor at = edit_->textCursor();
-  at.setPosition(cursor);
+  at.setPosition(std::min(cursor, static_cast<int>(kept.size())));
   edit_->setTextCursor(at);
 }
 

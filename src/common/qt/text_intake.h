@@ -17,7 +17,8 @@ namespace kx700 {
 // the field is full, so a character left out takes no room. What the field
 // held before stays as it stands, also what it would not take from the user
 // (a text from a file or the panel): where it is moved within the field, and
-// when an undo or a redo returns to a text the field held.
+// when an undo or a redo returns to a text the field held. A field that is
+// disabled takes nothing: a screen reader can still put text into it.
 class TextIntake {
 public:
   // What the field takes of one character put into it: the character,

@@ -155,6 +155,11 @@ void CParameterSheet::ShowTab(int tab) {
   if (wanted != size()) resize(wanted);
   // The focus must not stay on a page that is now hidden.
   if (QWidget* focus = focusWidget(); focus && !focus->isVisibleTo(this) && isVisible()) tabs_->setFocus();
+  // A page that is not shown takes nothing: an assistive tool can still
+  // reach its buttons, which would change records the user cannot see.
+  for (QWidget* other : pages_) {
+    if (other) other->setEnabled(other == page);
+  }
 }
 
 int CParameterSheet::TabOfEditorPage(std::size_t editorIndex) const {

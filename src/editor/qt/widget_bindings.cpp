@@ -1,6 +1,7 @@
 #include "editor/qt/widget_bindings.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QEvent>
@@ -45,8 +46,10 @@ QLineEdit* NewTextField(QWidget* parent, int maxChars) {
 }
 
 QLineEdit* NewNumberField(QWidget* parent, int chars) {
-  // No maximum length: a text cut there could read as another number.
+  // No maximum length: a text cut there could read as another number. It
+  // takes every character, and nothing while it is disabled.
   auto* edit = new QLineEdit(parent);
+  new LineEditIntake(TextIntake([](QChar c) { return QString(c); }, 32767), edit);
   edit->setAlignment(Qt::AlignRight);
   edit->setMaximumWidth(edit->fontMetrics().horizontalAdvance(QLatin1Char('0')) * (chars + 4));
   return edit;
@@ -66,15 +69,28 @@ void MakeLinesField(QPlainTextEdit* edit, int maxStored) {
 namespace {
 
 // A combo box that the wheel turns only once it has the focus: scrolling the
-// page past it must not change a detection kind or an event.
-class WheelGuard final : public QObject {
+// page past it must not change a detection kind or an event. Its list does
+// not stay open while it is disabled: a screen reader can still open it, and
+// a choice made there would change the combo box.
+class ComboGuard final : public QObject {
 public:
-  using QObject::QObject;
+  explicit ComboGuard(QComboBox* combo) : QObject(combo), combo_(combo) {
+    combo->installEventFilter(this);
+    combo->view()->window()->installEventFilter(this);
+  }
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() != QEvent::Wheel || static_cast<QWidget*>(watched)->hasFocus()) return false;
+    if (watched != combo_) {
+      if (event->type() == QEvent::Show && !combo_->isEnabled())
+        QMetaObject::invokeMethod(combo_, &QComboBox::hidePopup, Qt::QueuedConnection);
+      return false;
+    }
+    if (event->type() != QEvent::Wheel || combo_->hasFocus()) return false;
     event->ignore();
     return true;
   }
+
+private:
+  QComboBox* combo_;
 };
 
 } // namespace
@@ -86,7 +102,7 @@ void WidgetBindings::Bind(ControlId id, QWidget* widget) {
   if (auto* label = qobject_cast<QLabel*>(widget)) label->setTextFormat(Qt::PlainText);
   if (auto* combo = qobject_cast<QComboBox*>(widget)) {
     combo->setFocusPolicy(Qt::StrongFocus);
-    combo->installEventFilter(new WheelGuard(combo));
+    new ComboGuard(combo);
   }
 }
 

@@ -6,7 +6,9 @@
 #include <QPlainTextEdit>
 #include <QTextCursor>
 
+#include <functional>
 #include <string>
+#include <utility>
 
 #include "support/qt/text_routes.h"
 
@@ -109,6 +111,34 @@ TEST(TextIntake, AMultiLineFieldKeepsWhatItHeldWhereItMoves) {
   auto* intake = new PlainTextIntake(TextIntake(NoEuro, 250, true), &edit);
   intake->Show(QString::fromUtf8("a\u00a0b"));
   EXPECT_EQ(Utf8(PlainTextOf(edit)), "a\u00a0b");
+}
+
+// A disabled field takes nothing, however a text comes; the program still
+// shows its own texts there.
+TEST(TextIntake, ADisabledFieldTakesNothing) {
+  QLineEdit line;
+  auto* lineIntake = new LineEditIntake(TextIntake(NoEuro, 10), &line);
+  QPlainTextEdit lines;
+  auto* linesIntake = new PlainTextIntake(TextIntake(NoEuro, 10, true), &lines);
+  const std::pair<QWidget*, std::function<void(const QString&)>> fields[] = {
+      {&line, [&](const QString& t) { lineIntake->Show(t); }},
+      {&lines, [&](const QString& t) { linesIntake->Show(t); }},
+  };
+  for (const auto& [field, show] : fields) {
+    SCOPED_TRACE(field->metaObject()->className());
+    show("ab");
+    field->setEnabled(false);
+    for (const auto& [route, put] : test::kTextRoutes) {
+      SCOPED_TRACE(route);
+      put(field, "xy");
+      EXPECT_EQ(Utf8(test::FieldText(field)), "ab");
+    }
+    show("cd");
+    EXPECT_EQ(Utf8(test::FieldText(field)), "cd");
+    field->setEnabled(true);
+    test::kTextRoutes[0].second(field, "xy");
+    EXPECT_EQ(Utf8(test::FieldText(field)), "xy");
+  }
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
@@ -14,6 +16,7 @@
 #include "editor/qt/loop_page_widget.h"
 #include "editor/qt/parameter_sheet.h"
 #include "support/fake_message_host.h"
+#include "support/qt/text_routes.h"
 #include "support/qt/when_modal_shows.h"
 
 namespace kx700 {
@@ -193,6 +196,43 @@ TEST(ParameterSheet, TheWheelLeavesAComboWithoutFocusAlone) {
                     false);
   QApplication::sendEvent(kind, &wheel);
   EXPECT_EQ(kind->currentIndex(), before);
+}
+
+// A page that is not shown takes nothing, whatever a screen reader does to
+// it: its buttons, fields and lists change no record behind the user's back.
+// Shown again, it takes what it did before.
+TEST(ParameterSheet, APageThatIsNotShownTakesNothingFromAScreenReader) {
+  Sheet s;
+  s.document.loops.push_back(NewLoop(2, nullptr));
+  s.ClickTab(2);
+  auto* kind = qobject_cast<QComboBox*>(s.loops()->control(kDetectionKind));
+  const QString level = s.edit(kUpperLevel)->text();
+  s.ClickTab(0);
+  const auto press = [](QWidget* w, const QString& action) {
+    QAccessible::queryAccessibleInterface(w)->actionInterface()->doAction(action);
+    QApplication::processEvents();
+  };
+  press(s.loops()->navigationButton(nav_ids::kDelete), QAccessibleActionInterface::pressAction());
+  press(s.loops()->navigationButton(nav_ids::kAdd), QAccessibleActionInterface::pressAction());
+  press(kind, QAccessibleActionInterface::showMenuAction());
+  QApplication::processEvents();
+  EXPECT_FALSE(kind->view()->isVisible());
+  for (const auto& [route, put] : test::kTextRoutes) {
+    SCOPED_TRACE(route);
+    put(s.edit(kName), "Elders");
+    put(s.edit(kUpperLevel), "9");
+    // Checked before OK, which would ask about a changed level.
+    ASSERT_EQ(s.edit(kName)->text(), "Lus 1");
+    ASSERT_EQ(s.edit(kUpperLevel)->text(), level);
+  }
+  ASSERT_EQ(s.document.loops.size(), 2u);
+
+  s.ClickTab(2);
+  test::kTextRoutes[0].second(s.edit(kName), "Elders");
+  s.sheet->accept();
+  EXPECT_EQ(s.sheet->result(), QDialog::Accepted);
+  ASSERT_EQ(s.document.loops.size(), 2u);
+  EXPECT_EQ(s.document.loops.front().Name(), "Elders");
 }
 
 } // namespace
