@@ -141,7 +141,10 @@ std::string ToShownLines(std::string_view stored) {
 
 void FieldReader::Lines(ControlId id, std::string& value, std::size_t maxChars) {
   if (Skip(id)) return;
-  std::string text = ToStoredLines(StoredText(view_.Text(id)));
+  // Line breaks left as they were shown keep the form they came in, also a
+  // lone CR or LF from a file or the panel.
+  const std::string shown = StoredText(view_.Text(id));
+  std::string text = shown == ToShownLines(StoredText(value)) ? StoredText(value) : ToStoredLines(shown);
   if (text.size() > maxChars) {
     fault_ = ExchangeFault{ExchangeFault::Kind::TooLong, id, std::to_string(maxChars), {}};
   } else {

@@ -177,6 +177,26 @@ TEST(DossierPage, APageLeftAsItWasKeepsEveryByte) {
   EXPECT_TRUE(b.view.faults.empty());
 }
 
+// A multi-line text from a file or the panel whose lines end in a lone CR or
+// LF keeps them while it is not edited, also where CR LF would not fit.
+TEST(DossierPage, AMultiLineTextLeftAsItCameKeepsItsLineEnds) {
+  std::string full;
+  for (int n = 0; n < 25; ++n) full += "x\n";
+  for (const std::string& text : {full, std::string("a\rb"), std::string("a\r\nb\nc\r")}) {
+    SCOPED_TRACE(text);
+    DossierBench b;
+    b.blocks().customer.SetText(P::kAddress, P::kAddressWidth, text);
+    b.blocks().notes.SetText(NotesBlock::kNotes, NotesBlock::kNotesWidth, text);
+    for (BlockType type : kFixedBlockOrder) RecordChecksum(b.blocks().BytesOf(type));
+    const FixedBlocks before = b.blocks();
+    b.Open();
+    EXPECT_TRUE(b.editor->Ok());
+    EXPECT_TRUE(b.view.faults.empty());
+    EXPECT_EQ(b.blocks(), before);
+    EXPECT_FALSE(b.editor->Finish());
+  }
+}
+
 TEST(DossierPage, SingleLineTextsHoldTheirFieldWidth) {
   struct Case {
     ControlId id;
