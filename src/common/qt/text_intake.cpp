@@ -55,10 +55,12 @@ QString TextIntake::Take(const QString& now, int& cursor) {
     const auto [head, tail] = ChangeBetween(held_, now, cursor);
     // What the change brings that the field held in its place (a text moved
     // within the field, a letter typed over itself) goes in as it stands;
-    // the rest goes through the filter.
+    // the rest goes through the filter. A letter that comes as a base and a
+    // combining accent ("e" + U+0301, as many programs copy it) is taken as
+    // the one letter it stands for.
     QString removed = held_.mid(head, held_.size() - head - tail);
     QString put;
-    for (const QChar c : QStringView(now).mid(head, now.size() - head - tail)) {
+    for (const QChar c : now.mid(head, now.size() - head - tail).normalized(QString::NormalizationForm_C)) {
       if (const qsizetype at = removed.indexOf(c); at >= 0) {
         removed.remove(at, 1);
         put += c;

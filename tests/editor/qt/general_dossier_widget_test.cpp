@@ -258,6 +258,8 @@ TEST(DossierPageWidget, AnInvalidTextIsTakenAsTypingTakesItHoweverItComes) {
       {kNotes, QString::fromUtf8("Ma\u00eetre\nNoord"), "Maitre\nNoord"},
       {kNotes, QString::fromUtf8("Dvo\u0159\u00e1k \U0001F525"), "Dvo\u00e1k "},
       {kNotes, "Kerk\tstraat", "Kerkstraat"},
+      {kCustomer, QString::fromUtf8("Cafe\u0301 Noo\u0308rd"), "Caf\u00e9 No\u00f6rd"},
+      {kNotes, QString::fromUtf8("Cafe\u0301\nMai\u0302tre"), "Caf\u00e9\nMaitre"},
   };
   for (const auto& [route, set] : test::kTextRoutes) {
     for (const Case& c : cases) {
