@@ -149,6 +149,8 @@ void CParameterSheet::ShowTab(int tab) {
     tabs_->setCurrentIndex(tab);
   }
   QWidget* page = pages_[static_cast<std::size_t>(tab)];
+  // Enabled before it is shown, so that the focus can go back into it.
+  page->setEnabled(true);
   stack_->setCurrentWidget(page);
   // A page larger than the ones before makes the sheet grow, never shrink.
   const QSize wanted = sizeHint().expandedTo(size());
@@ -158,7 +160,7 @@ void CParameterSheet::ShowTab(int tab) {
   // A page that is not shown takes nothing: an assistive tool can still
   // reach its buttons, which would change records the user cannot see.
   for (QWidget* other : pages_) {
-    if (other) other->setEnabled(other == page);
+    if (other && other != page) other->setEnabled(false);
   }
 }
 

@@ -10,6 +10,8 @@
 #include <QTest>
 #include <QWheelEvent>
 
+#include <functional>
+#include <utility>
 #include <vector>
 
 #include "editor/qt/editor_page_widget.h"
@@ -196,6 +198,32 @@ TEST(ParameterSheet, TheWheelLeavesAComboWithoutFocusAlone) {
                     false);
   QApplication::sendEvent(kind, &wheel);
   EXPECT_EQ(kind->currentIndex(), before);
+}
+
+// Back on a page, by a tab or by the keys, the focus goes where it was on
+// that page, not on to OK.
+TEST(ParameterSheet, BackOnAPageTheFocusIsWhereItWas) {
+  Sheet s;
+  s.ClickTab(2);
+  s.edit(kName)->setFocus();
+  const std::pair<const char*, std::function<void()>> ways[] = {
+      {"tab click",
+       [&] {
+         s.ClickTab(0);
+         s.ClickTab(2);
+       }},
+      {"keys",
+       [&] {
+         QTest::keyClick(s.sheet.get(), Qt::Key_PageDown, Qt::ControlModifier);
+         QTest::keyClick(s.sheet.get(), Qt::Key_PageUp, Qt::ControlModifier);
+       }},
+  };
+  for (const auto& [way, there_and_back] : ways) {
+    SCOPED_TRACE(way);
+    there_and_back();
+    ASSERT_EQ(s.sheet->currentTab(), 2);
+    EXPECT_EQ(QApplication::focusWidget(), s.edit(kName));
+  }
 }
 
 // A page that is not shown takes nothing, whatever a screen reader does to
