@@ -48,19 +48,23 @@ qsizetype TextIntake::Room(QStringView text) const {
   return text.size() + (lineBreaksTakeTwo_ ? text.count(QLatin1Char('\n')) : 0);
 }
 
-QString TextIntake::Take(const QString& now, int& cursor) {
-  if (now == held_) return now;
+QString TextIntake::Take(const QString& given, int& cursor) {
+  if (given == held_) return given;
+  // A letter that comes as a base and a combining accent ("e" + U+0301, as
+  // many programs copy it) is taken as the one letter it stands for. What
+  // the field held has no such pairs, so what composes lies before the
+  // cursor, in what was put in or where it meets the text before it.
+  const QString now = given.normalized(QString::NormalizationForm_C);
+  cursor = std::max(0, cursor - static_cast<int>(given.size() - now.size()));
   QString kept = now;
   if (!heldBefore_.contains(now)) {
     const auto [head, tail] = ChangeBetween(held_, now, cursor);
     // What the change brings that the field held in its place (a text moved
     // within the field, a letter typed over itself) goes in as it stands;
-    // the rest goes through the filter. A letter that comes as a base and a
-    // combining accent ("e" + U+0301, as many programs copy it) is taken as
-    // the one letter it stands for.
+    // the rest goes through the filter.
     QString removed = held_.mid(head, held_.size() - head - tail);
     QString put;
-    for (const QChar c : now.mid(head, now.size() - head - tail).normalized(QString::NormalizationForm_C)) {
+    for (const QChar c : QStringView(now).mid(head, now.size() - head - tail)) {
       if (const qsizetype at = removed.indexOf(c); at >= 0) {
         removed.remove(at, 1);
         put += c;
@@ -76,7 +80,7 @@ QString TextIntake::Take(const QString& now, int& cursor) {
     }
     put.truncate(fits);
     kept = now.left(head) + put + now.right(tail);
-    if (kept != now) cursor = static_cast<int>(head + put.size());
+    if (kept != given) cursor = static_cast<int>(head + put.size());
   }
   if (kept != held_) heldBefore_.insert(std::exchange(held_, kept));
   return kept;

@@ -32,10 +32,10 @@ public:
   // The field holds `text` as the program put it there.
   void Hold(const QString& text);
   const QString& held() const { return held_; }
-  // What the field keeps when a change leaves `now` in it, with the cursor
+  // What the field keeps when a change leaves `given` in it, with the cursor
   // at `cursor` (where an insertion ends); it then holds that. When something
-  // is left out or cut, `cursor` moves to the end of what went in.
-  QString Take(const QString& now, int& cursor);
+  // is left out, cut or composed, `cursor` moves to the end of what went in.
+  QString Take(const QString& given, int& cursor);
 
 private:
   qsizetype Room(QStringView text) const;

@@ -38,8 +38,10 @@ TEST(TextIntake, AnInsertionGoesInWhereTheCursorStands) {
       {"ab", 0, 0, "a" + euro, "aab", 1}, // what is left out takes no room
       {euro + euro, 1, 1, euro, euro + euro, 1},
       {"", 0, 0, "a" + euro + "bcd", "abc", 3},
-      {"abc", 1, 2, "xyz", "axc", 2},                            // over a selection
-      {"a" + euro + "c", 1, 2, euro + "x", "a" + euro + "c", 2}, // what it replaces may stay
+      {"abc", 1, 2, "xyz", "axc", 2},                                               // over a selection
+      {"a" + euro + "c", 1, 2, euro + "x", "a" + euro + "c", 2},                    // what it replaces may stay
+      {"ae", 0, 2, QString::fromUtf8("ae\u0301"), QString::fromUtf8("a\u00e9"), 2}, // an accent after its letter
+      {"e", 1, 1, QString::fromUtf8("\u0301"), QString::fromUtf8("\u00e9"), 1},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(Utf8(c.held + " + " + c.inserted));
