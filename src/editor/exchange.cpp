@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <climits>
+#include <utility>
 
 namespace kx700 {
 
@@ -144,7 +145,8 @@ void FieldReader::Lines(ControlId id, std::string& value, std::size_t maxChars) 
   // Line breaks left as they were shown keep the form they came in, also a
   // lone CR or LF from a file or the panel.
   const std::string shown = StoredText(view_.Text(id));
-  std::string text = shown == ToShownLines(StoredText(value)) ? StoredText(value) : ToStoredLines(shown);
+  std::string held = StoredText(value);
+  std::string text = shown == ToShownLines(held) ? std::move(held) : ToStoredLines(shown);
   if (text.size() > maxChars) {
     fault_ = ExchangeFault{ExchangeFault::Kind::TooLong, id, std::to_string(maxChars), {}};
   } else {

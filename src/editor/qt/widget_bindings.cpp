@@ -49,7 +49,7 @@ QLineEdit* NewNumberField(QWidget* parent, int chars) {
   // No maximum length: a text cut there could read as another number. It
   // takes every character, and nothing while it is disabled.
   auto* edit = new QLineEdit(parent);
-  new LineEditIntake(TextIntake([](QChar c) { return QString(c); }, 32767), edit);
+  new LineEditIntake(TextIntake([](QChar c) { return QString(c); }, edit->maxLength()), edit);
   edit->setAlignment(Qt::AlignRight);
   edit->setMaximumWidth(edit->fontMetrics().horizontalAdvance(QLatin1Char('0')) * (chars + 4));
   return edit;
